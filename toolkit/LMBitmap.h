@@ -1,0 +1,86 @@
+#pragma once
+// The toolkit's image: a reference-counted 32-bit bottom-up DIB section with
+// flags that say how its pixels blend. Pixels are B G R A; image row y (0 =
+// top) lies at memory row Height - 1 - y.
+
+#include "ScopedWin.h"
+
+#include <cstdint>
+
+// Constructor flags.
+constexpr int LMBitmapColorKeyed = 0x02;
+constexpr int LMBitmapHasAlpha = 0x10;
+constexpr int LMBitmapPremultiplied = 0x20;
+constexpr int LMBitmapSharedDC = 0x40;
+
+// Draw flags.
+constexpr int LMDrawPlainCopy = 2;
+
+// Magenta marks transparent pixels in bitmaps without per-pixel alpha.
+constexpr uint32_t kLMColorKey = 0x00FF00FF;
+
+// Largest pixel buffer a bitmap may have; sizes from files are capped by it.
+constexpr uint64_t kLMMaxDibBytes = 256u * 1024 * 1024;
+
+class LMBitmap {
+public:
+    LMBitmap(int width, int height, int flags);
+    LMBitmap(const LMBitmap& source);
+    LMBitmap(HBITMAP bitmap, int flags);
+    LMBitmap& operator=(const LMBitmap&) = delete;
+    virtual ~LMBitmap();
+
+    int AddRef();
+    int Release();
+
+    // A DC with this bitmap selected; from the shared cache it is valid only
+    // until the next bitmap misses the cache, so use it at once.
+    HDC GetDC();
+    void ReleaseSharedDC();
+
+    int Clear();
+    int ClearRect(int x, int y, int width, int height);
+    int ColorKeyToAlpha();
+    int Premultiply();
+    int MultiplyAlpha(const LMBitmap& source, int columnOffset);
+    int HitTestPixel(int x, int y) const;
+    HRGN CreateRegion(int srcX, int srcY, int width, int height);
+
+    // alpha is 0..255, or -1 for a plain copy.
+    int Draw(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int alpha,
+             int flags);
+    int AlphaBlit(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int alpha);
+    int TrimToFrames(int frameCount);
+
+    // Takes ownership of a new 32-bit DIB and puts it in place of the old one.
+    void ReplaceDib(HBITMAP dib);
+
+    static HBITMAP CreateDibSection(int width, int height, int bitsPerPixel);
+    static HBITMAP CreateDib32(int width, int height);
+    static int ConvertTo32Bpp(HBITMAP* bitmap);
+
+    bool HasPixels() const { return Dib.bmBits != nullptr && Dib.bmBitsPixel == 32; }
+    // Image row y, counted from the top.
+    uint32_t* Row(int y) const;
+    uint32_t* PixelAt(int x, int y) const { return Row(y) + x; }
+
+    int32_t RefCount = 0;
+    int32_t Keep = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+    int32_t FrameCount = 1;
+    BITMAP Dib{};
+    ScopedBitmap Handle;
+    HGDIOBJ PrevBitmap = nullptr;
+    int32_t NoBlend = 0;
+    int32_t HasAlpha = 0;
+    int32_t ColorKeyed = 0;
+    int32_t Premultiplied = 0;
+    ScopedMemoryDC OwnDC;
+    int32_t SharedDC = 0;
+
+protected:
+    void TakeFlags(int flags);
+    void AttachOwnDC();
+    void RefreshDescription();
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Optional system procedures, bound once at start-up; null when not bound, and
+// every caller falls back then.
+
+#include <windows.h>
+#include <uxtheme.h>
+
+namespace LMProcs {
+
+extern decltype(&::UpdateLayeredWindow) UpdateLayeredWindow;
+extern decltype(&::SetLayeredWindowAttributes) SetLayeredWindowAttributes;
+extern decltype(&::AlphaBlend) AlphaBlend;
+extern decltype(&::TransparentBlt) TransparentBlt;
+extern decltype(&::SetProcessWorkingSetSize) SetProcessWorkingSetSize;
+extern decltype(&::DrawThemeParentBackground) DrawThemeParentBackground;
+
+// Layered drawing and blending: USER32, msimg32 and KERNEL32.
+void BindLayered();
+// Only when uxtheme is already loaded in the process.
+void BindThemeBackground();
+
+}  // namespace LMProcs
