@@ -27,6 +27,9 @@ public:
     LMBitmap(int width, int height, int flags);
     LMBitmap(const LMBitmap& source);
     LMBitmap(HBITMAP bitmap, int flags);
+    // An image file: ".bmp", ".png", ".tga" or ".jpg" (a JPEG may take its
+    // alpha from a "#MASK#.jpg" companion); no handle when it cannot load.
+    LMBitmap(const wchar_t* path, int flags);
     LMBitmap& operator=(const LMBitmap&) = delete;
     virtual ~LMBitmap();
 
@@ -51,6 +54,14 @@ public:
              int flags);
     int AlphaBlit(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int alpha);
     int TrimToFrames(int frameCount);
+
+    // Resampling in place; a 0 size keeps that dimension.
+    int Resize(int width, int height, int discard);
+    int ResizeFrames(int frameWidth, int height, int left, int right, int top, int bottom,
+                     int smoothH, int smoothV);
+
+    // The lower half of the bitmap becomes the alpha of the upper half.
+    int ApplyAlphaMask();
 
     // Takes ownership of a new 32-bit DIB and puts it in place of the old one.
     void ReplaceDib(HBITMAP dib);

@@ -13,14 +13,6 @@ export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 
-free_display() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return; }
-  done
-  echo 99
-}
-
 xvfb_pid=""
 cleanup() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
@@ -30,11 +22,14 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-display=$(free_display)
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself, so parallel runs never collide.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+display=$(head -n1 "$display_file"); rm -f "$display_file"
+[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 
 # The services Wine starts must not hold our output pipes, or ctest waits for them.
 mkdir -p "$WINEPREFIX"
