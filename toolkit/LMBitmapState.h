@@ -1,0 +1,32 @@
+#pragma once
+// A visual state that shows frames of a horizontal strip in an LMBitmap.
+
+#include "LMBitmap.h"
+#include "LMState.h"
+
+#include <memory>
+
+class LMBitmapState : public LMVisualState {
+public:
+    // Holds one reference to the bitmap; one frame of the bitmap's size.
+    LMBitmapState(const wchar_t* name, LMBitmap* bitmap);
+    // A copy under a new name; deep copies the pixels into a new bitmap.
+    LMBitmapState(const wchar_t* name, const LMBitmapState& source, bool deep);
+    ~LMBitmapState() override;
+
+    int HitTest(int x, int y) override;
+    // Draws through DrawFrame at full opacity.
+    int Draw(HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height) override;
+    int SetFrames(int count, int intervalMs, int flags) override;
+
+    int DrawFrame(HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height, int alpha);
+    int ResizeBitmap(int frameWidth, int height, int left, int right, int top, int bottom,
+                     int smoothH, int smoothV);
+    // Opacity of the frame shown, from the ramp.
+    int FrameOpacity() const;
+
+    LMBitmap* Bitmap = nullptr;
+    int32_t PlainCopy = 0;
+    int32_t SeparateFrames = 0;
+    std::unique_ptr<LMBitmap> MaskLayer;
+};
