@@ -43,21 +43,28 @@ uint32_t PackSums(const uint32_t* sums)
         | ((sums[3] >> 24) << 24);
 }
 
-// One source row boxed onto the destination columns; sums has room for
-// 4 * (destinationWidth + 2) values, so a stray carry past the end lands in slack.
+// One source row boxed onto the destination columns: sums gets 4 values per
+// destination pixel. A pixel's sums stay in registers until the walk leaves it.
 void ShrinkRow(const uint32_t* row, int sourceWidth, const std::vector<ResampleWeight>& xw,
     uint32_t* sums, int destinationWidth)
 {
-    std::fill(sums, sums + 4 * (static_cast<size_t>(destinationWidth) + 2), 0u);
+    uint32_t pixel[4] = {};
     int dx = 0;
     for (int x = 0; x < sourceWidth; ++x) {
-        uint32_t* target = sums + 4 * static_cast<size_t>(dx);
-        AddWeighted(target, row[x], static_cast<uint32_t>(xw[x].w0));
-        if (xw[x].w1 > 0)
-            AddWeighted(target + 4, row[x], static_cast<uint32_t>(xw[x].w1));
-        if (xw[x].w1 != 0 && dx < destinationWidth)
-            ++dx;
+        const uint32_t p = row[x];
+        const ResampleWeight w = xw[x];
+        AddWeighted(pixel, p, static_cast<uint32_t>(w.w0));
+        if (w.w1 == 0)
+            continue;
+        if (dx < destinationWidth)
+            std::copy(pixel, pixel + 4, sums + 4 * static_cast<size_t>(dx++));
+        std::fill(pixel, pixel + 4, 0u);
+        if (w.w1 > 0)
+            AddWeighted(pixel, p, static_cast<uint32_t>(w.w1));
     }
+    // Only a walk cut short leaves pixels unwritten.
+    std::fill(
+        sums + 4 * static_cast<size_t>(dx), sums + 4 * static_cast<size_t>(destinationWidth), 0u);
 }
 
 // One destination row interpolated from a source row, in 1/4096 units.
@@ -83,7 +90,7 @@ void ShrinkBuffers(const uint32_t* source, int sourceWidth, int sourceHeight, ui
     auto xw = BuildResampleWeights(sourceWidth, destinationWidth, true);
     auto yw = BuildResampleWeights(sourceHeight, destinationHeight, true);
     size_t count = 4 * static_cast<size_t>(destinationWidth);
-    std::vector<uint32_t> rowSums(count + 8), current(count), next(count);
+    std::vector<uint32_t> rowSums(count), current(count), next(count);
     int dy = 0;
     for (int y = 0; y < sourceHeight && dy < destinationHeight; ++y) {
         ShrinkRow(

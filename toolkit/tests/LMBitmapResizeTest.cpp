@@ -419,6 +419,29 @@ TEST(LMBitmapResizeFrames, BordersWiderThanTheFrameStayInTheirFrame)
     }
 }
 
+TEST(LMBitmapResizeFrames, TopAndBottomTallerThanTheFrameAreClipped)
+{
+    // The bottom band is drawn last and wins where the two overlap.
+    struct Case {
+        int height;
+        std::vector<int> oldRows;
+    } cases[] = {
+        { 3, { 5, 6, 7 } },
+        { 12, { 0, 1, 2, 3, 0, 1, 2, 3, 4, 5, 6, 7 } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.height);
+        auto strip = MakeStrip(2, 3, 8, [](int k, int x, int y) {
+            return FrameColor(k, static_cast<uint32_t>(10 + 20 * y + x));
+        });
+        auto old = std::make_unique<LMBitmap>(*strip);
+        ASSERT_EQ(1, strip->ResizeFrames(0, c.height, 0, 0, 10, 10, 1, 1));
+        ASSERT_EQ(c.height, strip->Height);
+        for (int y = 0; y < c.height; ++y)
+            EXPECT_EQ(ImageRow(*old, c.oldRows[y]), ImageRow(*strip, y)) << "row " << y;
+    }
+}
+
 TEST(LMBitmapResizeFrames, LastTileStopsAtTheFrameEnd)
 {
     auto strip = MakeStrip(2, 5, 1, [](int k, int x, int) { return FrameColor(k, 10 + 20 * x); });

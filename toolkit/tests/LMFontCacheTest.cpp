@@ -1,4 +1,5 @@
 #include "LMFontCache.h"
+#include "LMToolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,18 @@ TEST(LMFontCache, LongFaceSharesTheFontOfItsFirst31Characters)
     EXPECT_EQ(Padded("ABCDEFGHIJKLMNOPQRSTUVWXYZabcde"), FaceField(font.lfFaceName));
 }
 
+TEST(LMFontCache, CollidingKeysShareTheFirstFont)
+{
+    // Two faces whose descriptions hash to the same key, 0xFA221BBE.
+    ASSERT_EQ(0xFA221BBEu, LMFontCache::FontKey(L"Face70439", 10, 0, 0, 0, 1, 0));
+    ASSERT_EQ(0xFA221BBEu, LMFontCache::FontKey(L"Face85825", 10, 0, 0, 0, 1, 0));
+    LMFontCache cache;
+    HFONT first = cache.GetFont(L"Face70439", 10, 0, 0, 0, 1, 0);
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(first, cache.GetFont(L"Face85825", 10, 0, 0, 0, 1, 0));
+    EXPECT_STREQ("Face70439", FontDescription(first).lfFaceName);
+}
+
 TEST(LMFontCache, EmptyAndMissingFacesGetTheDefaultFace)
 {
     LMFontCache cache;
@@ -116,11 +129,13 @@ TEST(LMFontCache, VeryLongFacesAreCutWithoutOverrun)
         FaceField(LMFontCache::Describe(face.c_str(), 10, 0, 0, 0, 1, 0).lfFaceName));
 }
 
-TEST(LMFontCache, TheProcessWideCacheIsOneObject)
+TEST(LMFontCache, TheProcessWideCacheIsOneObjectAndOutlivesARestart)
 {
     LMFontCache& cache = LMFontCache::Instance();
     EXPECT_EQ(&cache, &LMFontCache::Instance());
     HFONT font = cache.GetFont(L"Tahoma", 12, 0, 0, 1, 1, 0);
+    // The settings page starts the toolkit again with every page it creates.
+    ASSERT_EQ(1, LMInitialize(GetModuleHandleW(nullptr), L"TrivaneToolkitTests", 0));
     EXPECT_EQ(font, LMFontCache::Instance().GetFont(L"Tahoma", 12, 0, 0, 1, 1, 0));
 }
 

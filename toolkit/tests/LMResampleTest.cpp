@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -164,15 +165,25 @@ TEST(ResampleEnlarge, TwoToThreeAveragesTheMiddle)
     EXPECT_EQ(GrayRow({ 0, 100, 200, 50, 87, 125, 100, 75, 50 }), destination);
 }
 
-TEST(ResampleEnlarge, WideRampStaysInStep)
+TEST(ResampleEnlarge, WideRowsReadTheSourcePixelsTheyCover)
 {
-    std::vector<uint32_t> source(4500), destination(5000, 0xDEADBEEF);
-    for (int x = 0; x < 4500; ++x)
-        source[x] = Gray(static_cast<uint32_t>(x * 250 / 4499));
-    ASSERT_EQ(1, ResampleEnlarge(source.data(), 4500, 1, destination.data(), 5000, 1, 4500, 5000));
-    for (int x = 0; x < 5000; ++x) {
-        int ideal = static_cast<int>((x + 0.5) * 0.9 * 250 / 4499);
-        ASSERT_NEAR(ideal, static_cast<int>(destination[x] & 0xFF), 2) << "column " << x;
+    // Alternating pixels: a destination that falls one source pixel behind turns dark
+    // where it should be light.
+    const int m = 4999, n = 5003;
+    std::vector<uint32_t> source(m), destination(n, 0xDEADBEEF);
+    for (int x = 0; x < m; ++x)
+        source[x] = Gray(x % 2 ? 250 : 0);
+    ASSERT_EQ(1, ResampleEnlarge(source.data(), m, 1, destination.data(), n, 1, m, n));
+    for (int x = 0; x < n; ++x) {
+        int64_t first = int64_t(x) * m / n, last = (int64_t(x + 1) * m + n - 1) / n - 1;
+        uint32_t low = 255, high = 0;
+        for (int64_t s = first; s <= last; ++s) {
+            low = std::min(low, source[s] & 0xFF);
+            high = std::max(high, source[s] & 0xFF);
+        }
+        uint32_t actual = destination[x] & 0xFF;
+        ASSERT_TRUE(actual + 1 >= low && actual <= high)
+            << "column " << x << " is " << actual << ", expected " << low << ".." << high;
     }
 }
 
