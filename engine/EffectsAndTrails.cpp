@@ -1,0 +1,13 @@
+#include "EffectsAndTrails.h"
+
+void TriggerClickEffect(int, int, int)
+{
+}
+
+void TrailStep(int, int, int)
+{
+}
+
+void TrailTimerGate()
+{
+}

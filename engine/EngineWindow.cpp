@@ -1,0 +1,194 @@
+#include "EngineWindow.h"
+
+#include "CPointer.h"
+#include "CursorSubstitution.h"
+#include "EffectsAndTrails.h"
+#include "EngineLifecycle.h"
+#include "EngineMessages.h"
+#include "EngineSettings.h"
+#include "EngineValues.h"
+#include "EngineWorld.h"
+#include "HotKey.h"
+#include "TrackingStep.h"
+
+
+namespace {
+
+EngineAction DecidePower(WPARAM wParam)
+{
+    switch (wParam) {
+    case PBT_APMQUERYSUSPEND:
+    case PBT_APMSUSPEND:
+        return EngineAction::PowerSuspend;
+    case PBT_APMQUERYSUSPENDFAILED:
+    case PBT_APMRESUMESUSPEND:
+        return EngineAction::PowerResume;
+    default:
+        return EngineAction::Default;
+    }
+}
+
+EngineAction DecideTimer(WPARAM wParam)
+{
+    if (wParam == kTrailTimerId)
+        return EngineAction::TrailTimer;
+    if (wParam == kReinstallTimerId)
+        return EngineAction::ReinstallTimer;
+    return EngineAction::Default;
+}
+
+EngineAction DecideOnOff(WPARAM wParam, EngineAction on, EngineAction off)
+{
+    if (wParam == 1)
+        return on;
+    if (wParam == 0)
+        return off;
+    return EngineAction::Default;
+}
+
+EngineAction DecideRegistered(int engineMessage, WPARAM wParam)
+{
+    switch (engineMessage) {
+    case WM_TRV_UPDATE:
+        return EngineAction::Update;
+    case WM_TRV_MOUSEMSG:
+        return EngineAction::MouseMessage;
+    case WM_TRV_REAPPLY:
+        return EngineAction::Reapply;
+    case WM_TRV_RESTART:
+        return EngineAction::Restart;
+    case WM_TRV_SHUTDOWN:
+        return EngineAction::Shutdown;
+    case WM_TRV_GETSYSCUR:
+        return EngineAction::GetSystemCursor;
+    case WM_TRV_SETVISIBLE:
+        return DecideOnOff(wParam, EngineAction::ShowPointer, EngineAction::HidePointer);
+    case WM_TRV_TRAIL:
+        return DecideOnOff(wParam, EngineAction::SuppressTrail, EngineAction::AllowTrail);
+    default:  // WM_TRV_SYSTRAYMSG and WM_TRV_APPLYVALS have no handler
+        return EngineAction::Default;
+    }
+}
+
+void Reapply()
+{
+    if (ReapplyActive)
+        return;
+    ReapplyActive = 1;
+    if (EnginePointer)
+        ShutdownEngine(ReadSettings(nullptr) != 0);
+    ReapplyActive = 0;
+}
+
+void ReinstallDummies(HWND window)
+{
+    ReinstallPending = 0;
+    World().KillTimer(window, kReinstallTimerId);
+    SetDummyCursors();
+}
+
+// The result, or nothing when DefWindowProcW decides.
+bool Carry(EngineAction action, HWND window, WPARAM wParam, LRESULT* result)
+{
+    switch (action) {
+    case EngineAction::PowerSuspend:
+        Suspended = 1;
+        DisableEngine();
+        *result = 1;
+        return true;
+    case EngineAction::PowerResume:
+        Suspended = 0;
+        return false;
+    case EngineAction::TrailTimer:
+        TrailTimerGate();
+        return false;
+    case EngineAction::ReinstallTimer:
+        ReinstallDummies(window);
+        return false;
+    case EngineAction::HotKey:
+        HotKeyOff = !HotKeyOff;
+        *result = 0;
+        return true;
+    case EngineAction::Update:
+        UpdateStep();
+        *result = 0;
+        return true;
+    case EngineAction::MouseMessage:
+        OnMouseMessage(static_cast<UINT>(wParam));
+        return false;
+    case EngineAction::Reapply:
+        Reapply();
+        return false;
+    case EngineAction::Restart:
+        ShutdownEngine(1);
+        return false;
+    case EngineAction::Shutdown:
+        ShutdownEngine(0);
+        return false;
+    case EngineAction::GetSystemCursor:
+        *result = reinterpret_cast<LRESULT>(GetSystemCursor(static_cast<int>(wParam)));
+        return true;
+    case EngineAction::ShowPointer:
+    case EngineAction::HidePointer:
+        DrawingHidden = action == EngineAction::HidePointer;
+        return false;
+    case EngineAction::SuppressTrail:
+    case EngineAction::AllowTrail:
+        TrailSuppressed = action == EngineAction::SuppressTrail;
+        return false;
+    case EngineAction::Close:
+        ShutdownEngine(0);
+        *result = 0;
+        return true;
+    case EngineAction::Default:
+        break;
+    }
+    return false;
+}
+
+}  // namespace
+
+EngineAction DecideEngineMessage(UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_POWERBROADCAST:
+        return DecidePower(wParam);
+    case WM_WINDOWPOSCHANGING:
+    case WM_WTSSESSION_CHANGE:
+        return EngineAction::Default;
+    case WM_TIMER:
+        return DecideTimer(wParam);
+    case WM_HOTKEY:
+        return EngineAction::HotKey;
+    case WM_CLOSE:
+        return EngineAction::Close;
+    default:
+        break;
+    }
+    int engineMessage = MatchEngineMessage(message);
+    if (engineMessage < 0)
+        return EngineAction::Default;
+    return DecideRegistered(engineMessage, wParam);
+}
+
+LRESULT CALLBACK EngineWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        LRESULT result = 0;
+        if (Carry(DecideEngineMessage(message, wParam), window, wParam, &result))
+            return result;
+        return World().DefWindowProcW(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+BOOL RegisterEngineHotKey()
+{
+    int32_t value = ReadEngineSetting(L"HotKey", static_cast<uint16_t>(EngineHotKey));
+    EngineHotKey = static_cast<int16_t>(value & 0xFFFF);
+    HotKeyCombo combo = DecodeHotKey(static_cast<uint32_t>(value));
+    if (combo.Key == 0)
+        return FALSE;
+    return World().RegisterHotKey(EngineWindow, 0, combo.Modifiers, combo.Key);
+}
