@@ -36,3 +36,15 @@ function(trivane_add_test_program name)
                          DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
   endif()
 endfunction()
+
+# The same for programs whose tests use what the whole session shares (mouse
+# input, the engine's named objects and window, the current theme): each of
+# their tests runs alone.
+function(trivane_add_serial_test_program name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE trivane_testing GTest::gtest)
+  if(TRIVANE_RUN_TESTS)
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST
+                         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+  endif()
+endfunction()

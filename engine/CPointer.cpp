@@ -14,9 +14,7 @@ std::unique_ptr<CTheme> CurrentTheme;
 namespace {
 
 constexpr int kPointerLayerTopmost = 8;
-constexpr int kRoleCount = 20;
-constexpr int kCursorGroup = 1;
-constexpr int kShadowedStates[] = {1, 2};
+constexpr int32_t kShadowedStates[] = { kCursorStateNormal, kCursorStateLeftDown };
 constexpr int kDummyCursorId = 0x81;
 constexpr int kEngineWindowSize = 32;
 
@@ -39,7 +37,9 @@ void RegisterEngineWindowClass()
 
 }  // namespace
 
-CPointer::CPointer() : LMObj(LMObjLayered), blank_(MakeBlankState())
+CPointer::CPointer()
+    : LMObj(LMObjLayered)
+    , blank_(MakeBlankState())
 {
     StatesNotOwned = 1;
     Layer = kPointerLayerTopmost;
@@ -62,8 +62,8 @@ int CPointer::CreateWnd()
     RegisterEngineWindowClass();
     HWND window = World().CreateWindowExW(
         WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kEngineWindowClass,
-        L"", WS_POPUP, 0, 0, kEngineWindowSize, kEngineWindowSize, nullptr, nullptr,
-        EngineInstance, nullptr);
+        L"", WS_POPUP, 0, 0, kEngineWindowSize, kEngineWindowSize, nullptr, nullptr, EngineInstance,
+        nullptr);
     Window = window;
     EngineWindow = window;
     World().SetWindowLongPtrW(window, GWLP_USERDATA, EngineActiveMark);
@@ -112,9 +112,9 @@ int CPointer::ApplyShadow()
     if (!CurrentTheme || ShadowSettings.DisableShadow != 0)
         return 0;
     const EngineShadowSettings& s = ShadowSettings;
-    for (int state : kShadowedStates) {
-        for (int role = 0; role < kRoleCount; ++role) {
-            CThemeCursor* cursor = CurrentTheme->FindCursor(role, state, kCursorGroup);
+    for (int32_t state : kShadowedStates) {
+        for (int32_t role = 0; role < kCursorRoleCount; ++role) {
+            CThemeCursor* cursor = CurrentTheme->FindCursor(role, state, kThemeCursorGroup);
             if (cursor && cursor->Animation) {
                 cursor->Animation->AddShadow(
                     s.ShadowX, s.ShadowY, s.ShadowSharpness, s.ShadowDark, 0, 0);

@@ -2,6 +2,8 @@
 // Start-up, the tick timer, the hook library, shutdown and restart of the
 // engine, and the small helpers other programs share.
 
+#include "EngineWindowLookup.h"
+
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -35,10 +37,6 @@ void ShutdownEngine(int restart);
 // ShellExecuteExW of a program with its folder and parameters (may be null).
 BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters);
 
-// The engine window of the session, or null.
-HWND FindEngineWindow();
-// Stores a REG_SZ value; nothing is checked.
-void WriteRegString(const wchar_t* text, HKEY root, const wchar_t* subkey, const wchar_t* name);
 // Tells the control panel's dialog, the first window with its mark, to reload
 // the current theme; stops the enumeration there.
 BOOL CALLBACK NotifyThemeListEnumProc(HWND window, LPARAM);
@@ -53,7 +51,7 @@ int RunMessageLoop();
 enum class ShutdownStep {
     DisableEngine,
     StopTimer,
-    MarkShutdown,  // title "Shutdown", mark 0, hot key gone
+    MarkShutdown, // title "Shutdown", mark 0, hot key gone
     UnloadHook,
     StopSounds,
     UnmapShared,

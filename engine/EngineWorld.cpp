@@ -2,8 +2,9 @@
 
 #include "EngineWorld.h"
 
-#include "CTheme.h"
 #include "LMClock.h"
+#include "RegistrySettings.h"
+#include "ThemeLocations.h"
 
 LPWSTR EngineWorld::GetCommandLineW()
 {

@@ -14,8 +14,8 @@
 namespace {
 
 constexpr int kOverwriteQuestion = 39;
-constexpr wchar_t kOverwriteQuestionEnglish[] =
-    L"A theme file of this name already exists in %s. Do you want to replace it?";
+constexpr wchar_t kOverwriteQuestionEnglish[]
+    = L"A theme file of this name already exists in %s. Do you want to replace it?";
 constexpr int kQuestionChars = 2048;
 
 bool SamePath(const std::wstring& a, const std::wstring& b)
@@ -117,13 +117,13 @@ int MergeThemeInto(const wchar_t* currentPath, const wchar_t* targetPath)
         return 0;
     int32_t flags = target.ContentFlags;
     if (flags & ThemeHasCursors) {
-        current.TakeCursors(&target);
+        current.TakeCursors(target);
         current.Name = std::move(target.Name);
     }
     if (flags & ThemeHasEffects)
-        current.TakeEffects(&target);
+        current.TakeEffects(target);
     if (flags & ThemeHasTrails)
-        current.TakeTrails(&target);
+        current.TakeTrails(target);
     return current.Save(currentPath, 0);
 }
 

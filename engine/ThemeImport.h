@@ -7,16 +7,16 @@
 #include <string>
 
 enum class ImportAction {
-    None,          // nothing to import
-    UseCurrent,    // the argument is the current-theme file itself
-    UseInThemes,   // the argument already lies in the Themes folder
-    AskOverwrite,  // a theme of that name is in the Themes folder
-    Copy,          // copied into the Themes folder without a question
+    None, // nothing to import
+    UseCurrent, // the argument is the current-theme file itself
+    UseInThemes, // the argument already lies in the Themes folder
+    AskOverwrite, // a theme of that name is in the Themes folder
+    Copy, // copied into the Themes folder without a question
 };
 
 struct ImportPlan {
     ImportAction Action = ImportAction::None;
-    std::wstring Target;  // the file that is merged
+    std::wstring Target; // the file that is merged
 };
 
 // argument and current in their long forms. exists tells whether a path names
