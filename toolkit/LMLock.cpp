@@ -4,8 +4,7 @@
 
 wchar_t LockLabel[kLMLockLabelLength] = {};
 
-namespace
-{
+namespace {
 
 void SetLockLabel(const wchar_t* label)
 {
@@ -15,7 +14,7 @@ void SetLockLabel(const wchar_t* label)
     LockLabel[i] = L'\0';
 }
 
-} // namespace
+}  // namespace
 
 LMLock::LMLock(DWORD timeoutMs, const wchar_t* label)
 {

@@ -27,8 +27,7 @@ extern wchar_t LockLabel[kLMLockLabelLength];
 
 // Takes the lock for a scope, waiting at most timeoutMs; Held() says whether
 // it was had. On success the label is copied into LockLabel.
-class LMLock
-{
+class LMLock {
 public:
     LMLock(DWORD timeoutMs, const wchar_t* label);
     ~LMLock();
@@ -42,5 +41,5 @@ public:
 
 private:
     bool held_ = false;
-    HANDLE owned_ = nullptr; // the mutex this scope must release
+    HANDLE owned_ = nullptr;  // the mutex this scope must release
 };

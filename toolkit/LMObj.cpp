@@ -9,8 +9,7 @@
 #include <mutex>
 #include <unordered_set>
 
-namespace
-{
+namespace {
 
 constexpr int kStateCapacityStep = 5;
 
@@ -57,7 +56,7 @@ bool SameNameNoCase(const wchar_t* a, const wchar_t* b)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool IsValidLMObj(const void* object)
 {

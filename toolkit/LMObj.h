@@ -29,7 +29,7 @@ constexpr int32_t LMObjOwnWindowBit = 0x100;
 constexpr int32_t LMObjWindowHolderBit = 0x10;
 
 // Request flags of ChangeState and friends.
-constexpr int LMRequestFromEnd = 1; // count the start frame from the end, do not animate
+constexpr int LMRequestFromEnd = 1;  // count the start frame from the end, do not animate
 constexpr int LMRequestImmediate = 2;
 constexpr int LMRequestSilent = 4;
 
@@ -50,21 +50,20 @@ constexpr int LMChangeHidden = 8;
 constexpr int LMRepaintNow = 1;
 constexpr int LMRepaintDeferred = 3;
 
-constexpr int kLMStateNameLength = 200; // with the terminator
+constexpr int kLMStateNameLength = 200;  // with the terminator
 constexpr int kLMMaxQueuedStates = 26;
 constexpr DWORD kLMScriptTickMs = 9;
-extern const wchar_t kLMMouseAwayState[]; // "Mouse away"
+extern const wchar_t kLMMouseAwayState[];  // "Mouse away"
 
 // One queued state change. The state is null when the name was unknown when
 // queued, or when the state has since been removed.
 struct QueuedState {
     LMState* State = nullptr;
     wchar_t Name[kLMStateNameLength] = {};
-    int32_t Flags = 0; // LMRequestFromEnd or 0
+    int32_t Flags = 0;  // LMRequestFromEnd or 0
 };
 
-class LMObj
-{
+class LMObj {
 public:
     explicit LMObj(int32_t typeWord);
     // Adopts an existing window of the host.
@@ -175,8 +174,8 @@ public:
     int32_t VisibleY = 0;
     int32_t VisibleWidth = 0;
     int32_t VisibleHeight = 0;
-    RECT LastBounds {};
-    RECT LastVisibleRect {};
+    RECT LastBounds{};
+    RECT LastVisibleRect{};
     int32_t Shown = 0;
     int32_t JointFlag = 0;
     int32_t ZLocked = 0;
@@ -187,7 +186,7 @@ public:
     int32_t ClientOffsetX = 0;
     int32_t ClientOffsetY = 0;
     LMObj* Parent = nullptr;
-    std::vector<LMObj*> Children; // index 0 drawn first; the last is on top
+    std::vector<LMObj*> Children;  // index 0 drawn first; the last is on top
     std::unique_ptr<wchar_t[]> GroupName;
     std::unique_ptr<wchar_t[]> LinkName;
     LMState* TargetState = nullptr;

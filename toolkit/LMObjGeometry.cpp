@@ -9,8 +9,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 // Offset of the visible rectangle from the anchor for an alignment.
 int AlignOffset(int align, int size)
@@ -49,7 +48,7 @@ int VisibleHeightOf(const LMVisualState* state)
 
 // What SetPosition worked out under the lock.
 struct PositionUpdate {
-    RECT Bounds {};
+    RECT Bounds{};
     bool BoundsChanged = false;
     bool SizeChanged = false;
     bool ShowChange = false;
@@ -162,15 +161,15 @@ void RepaintParentArea(
     }
 }
 
-} // namespace
+}  // namespace
 
 int LMObj::GetStateMargins(RECT* insets, int* dx, int* dy)
 {
     const LMVisualState* state = CurrentState;
     if (insets) {
         *insets = state
-            ? RECT { state->InsetLeft, state->InsetTop, state->InsetRight, state->InsetBottom }
-            : RECT { 0, 0, 0, 0 };
+            ? RECT{state->InsetLeft, state->InsetTop, state->InsetRight, state->InsetBottom}
+            : RECT{0, 0, 0, 0};
     }
     if (dx)
         *dx = state ? state->OffsetX : 0;
@@ -185,7 +184,7 @@ int LMObj::GetVisibleRect(RECT* out)
         return 0;
     const LMVisualState* state = CurrentState;
     int width = VisibleWidthOf(state), height = VisibleHeightOf(state);
-    *out = RECT { 0, 0, width, height };
+    *out = RECT{0, 0, width, height};
     OffsetRect(out, AlignOffset(HAlign, width) + AnchorX, AlignOffset(VAlign, height) + AnchorY);
     return 1;
 }
@@ -196,10 +195,10 @@ int LMObj::GetBounds(RECT* out)
         return 0;
     const LMVisualState* state = CurrentState;
     if (!state) {
-        *out = RECT { AnchorX, AnchorY, AnchorX, AnchorY };
+        *out = RECT{AnchorX, AnchorY, AnchorX, AnchorY};
         return 1;
     }
-    *out = RECT { 0, 0, state->FrameWidth, state->FrameHeight };
+    *out = RECT{0, 0, state->FrameWidth, state->FrameHeight};
     int dx = AlignOffset(HAlign, VisibleWidthOf(state)) + state->OffsetX - state->InsetLeft;
     int dy = AlignOffset(VAlign, VisibleHeightOf(state)) + state->OffsetY - state->InsetTop;
     OffsetRect(out, dx + AnchorX, dy + AnchorY);

@@ -5,4 +5,4 @@ LMObj* FocusObject = nullptr;
 LMObj* HoveredObject = nullptr;
 LMObj* PressedObject = nullptr;
 DWORD PressTime = 0;
-POINT PressPoint = { 0, 0 };
+POINT PressPoint = {0, 0 };

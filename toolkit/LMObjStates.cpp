@@ -12,8 +12,7 @@
 
 const wchar_t kLMMouseAwayState[] = L"Mouse away";
 
-namespace
-{
+namespace {
 
 // Longer names are cut: the buffers hold 199 characters and the terminator.
 void CopyStateName(wchar_t (&buffer)[kLMStateNameLength], const wchar_t* name)
@@ -30,7 +29,7 @@ bool IsInterruptible(LMState* state)
     return visual && (visual->FrameFlags & LMFrameInterruptible);
 }
 
-} // namespace
+}  // namespace
 
 int LMObj::ChangeState(const wchar_t* name)
 {
@@ -162,7 +161,7 @@ int LMObj::EnqueueState(const wchar_t* name, int flags)
         return 0;
     LMLock lock(kLMLockEnqueueMs, kLMLockLabelEnqueueState);
     if (!lock.Held())
-        return 1; // dropped: a request that cannot wait is lost, not an error
+        return 1;  // dropped: a request that cannot wait is lost, not an error
     LMState* state = FindState(name);
     QueuedState entry;
     entry.State = state;
