@@ -133,7 +133,11 @@ void LMObj::StartState(LMVisualState* state, int flags, int startFrame)
             BackBuffer = std::make_unique<LMBitmap>(width, height, LMBitmapHasAlpha);
     }
     bool fromEnd = (flags & LMRequestFromEnd) != 0;
-    if (state->Animated) {
+    // Read before the hook below, which may remove the state.
+    bool animated = state->Animated != 0;
+    DWORD interval =
+        state->HasScript() ? kLMScriptTickMs : static_cast<DWORD>(state->FrameInterval);
+    if (animated) {
         if (state->HasScript()) {
             state->ResetScript();
             state->CurrentFrame = state->ScriptStep();
@@ -143,16 +147,13 @@ void LMObj::StartState(LMVisualState* state, int flags, int startFrame)
         }
     } else {
         // A static state is done as soon as it shows; a silent switch is done too.
+        CompletionReported = 1;
         if (!(flags & LMRequestSilent))
             OnStateDone(state->Name.c_str(), flags);
-        CompletionReported = 1;
     }
-    if (LMScheduler && (QueueCount() > 0 || (state->Animated && !fromEnd))) {
-        DWORD interval
-            = state->HasScript() ? kLMScriptTickMs : static_cast<DWORD>(state->FrameInterval);
+    if (LMScheduler && (QueueCount() > 0 || (animated && !fromEnd)))
         LMScheduler->Add(this, interval);
-    }
-    Animating = state->Animated && !fromEnd ? 1 : 0;
+    Animating = animated && !fromEnd ? 1 : 0;
 }
 
 int LMObj::EnqueueState(const wchar_t* name, int flags)

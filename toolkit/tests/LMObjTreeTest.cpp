@@ -298,3 +298,15 @@ TEST_F(LMObjStaleStates, DeleteStatesClearsEveryPointerToThem)
     EXPECT_EQ(Names{L"Wave"}, obj.Done);
     EXPECT_EQ(nullptr, LMScheduler->Find(&obj));
 }
+
+TEST_F(LMObjStaleStates, AStateRemovedByItsOwnReportIsNotTouchedAgain)
+{
+    RecordingObj obj;
+    obj.AddState(new PoisonState(L"Idle", 10, 10));
+    obj.AfterDone = [&obj] { obj.RemoveState(L"Idle"); };
+    EXPECT_EQ(1, obj.ChangeState(L"Idle"));
+    EXPECT_EQ(Names{L"Idle"}, obj.Done);
+    EXPECT_EQ(nullptr, obj.CurrentState);
+    EXPECT_EQ(0, obj.Animating);
+    EXPECT_EQ(nullptr, LMScheduler->Find(&obj));
+}
