@@ -245,15 +245,21 @@ TEST_F(LMObjStatesTest, AScriptedStateStartsAtItsFirstScriptFrame)
 
 TEST_F(LMObjStatesTest, LongNamesAreCutTo199Characters)
 {
-    std::wstring longName(300, L'x');
-    obj.ChangeState(longName.c_str());
-    ASSERT_EQ(1u, obj.Changing.size());
-    EXPECT_EQ(199u, obj.Changing[0].size());
-    ASSERT_EQ(1u, obj.Done.size());
-    EXPECT_EQ(199u, obj.Done[0].size());
-
+    struct Row {
+        size_t length, kept;
+    } rows[] = {{199, 199}, {200, 199}, {300, 199}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.length << " characters");
+        std::wstring name(row.length, L'x');
+        RecordingObj named;
+        named.ChangeState(name.c_str());
+        ASSERT_EQ(1u, named.Changing.size());
+        EXPECT_EQ(row.kept, named.Changing[0].size());
+        ASSERT_EQ(1u, named.Done.size());
+        EXPECT_EQ(row.kept, named.Done[0].size());
+    }
     StartWalking();
-    obj.ChangeState(longName.c_str());
+    obj.ChangeState(std::wstring(300, L'x').c_str());
     ASSERT_EQ(1, obj.QueueCount());
     EXPECT_EQ(std::wstring(199, L'x'), obj.StateQueue[0].Name);
 }
