@@ -217,6 +217,7 @@ private:
     void ClearQueue();
     void DropQueueHead();
     void StartState(LMVisualState* state, int flags, int startFrame);
+    void PlaceAfterSwitch();
     int AdvanceQueue();
     void FinishDrainedQueue();
 };

@@ -109,15 +109,21 @@ int LMObj::InternalChangeState(const wchar_t* name, int flags, int startFrame)
     }
     StartState(visual, flags, startFrame);
     lock.Release();
+    PlaceAfterSwitch();
+    InStateChange = 0;
+    return 2;
+}
 
-    POINT before = { VisibleX, VisibleY };
+// The new state may be another size: recompute the geometry and repaint. A
+// drag in progress keeps its grip on the same spot.
+void LMObj::PlaceAfterSwitch()
+{
+    POINT before{VisibleX, VisibleY};
     SetPosition(0, 0, LMPosRepaint);
     if (PressedObject == this) {
         PressPoint.x += before.x - VisibleX;
         PressPoint.y += before.y - VisibleY;
     }
-    InStateChange = 0;
-    return 2;
 }
 
 // Makes the state current; runs under the lock.
