@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,14 @@ bool ThemeBodyReadSize(const ThemeFileHeader& header, uint64_t available, uint64
 // The bytes read after the header become the body: stored ones as they are,
 // compressed ones inflated to exactly BodySize bytes. 0 when that fails.
 int UnpackThemeBody(const ThemeFileHeader& header, ByteBuffer packed, ByteBuffer* body);
+
+// Reads exactly `size` bytes into data; false when it cannot.
+using ByteSource = std::function<bool(uint8_t* data, size_t size)>;
+
+// Inflates the CompressedSize bytes that the source gives, piece by piece, into
+// a body of exactly BodySize bytes; 0 when the stream is damaged, cut short or
+// of another size.
+int InflateThemeBody(const ThemeFileHeader& header, const ByteSource& source, ByteBuffer* body);
 
 // Adds the texts and records of a body to the theme; reads nothing outside
 // [body, body + size). Sets ContentFlags from the records met. Returns 1.

@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace
@@ -32,6 +33,10 @@ bool IsLoadableVersion(uint32_t version)
     return version >= kThemeFileOldestVersion && version <= kThemeFileVersion;
 }
 
+// Compressed input is read in pieces of this size, so only the body needs
+// memory of its full size.
+constexpr size_t kInflateChunk = 256 * 1024;
+
 // The header and the body of the file, with the file closed again.
 int ReadContainerFile(const wchar_t* path, ThemeFileHeader* header, ByteBuffer* body)
 {
@@ -48,12 +53,39 @@ int ReadContainerFile(const wchar_t* path, ThemeFileHeader* header, ByteBuffer* 
         return 0;
     uint64_t available = static_cast<uint64_t>(fileSize.QuadPart) - sizeof(ThemeFileHeader);
     uint64_t readSize = 0;
-    ByteBuffer packed;
-    if (!ThemeBodyReadSize(*header, available, &readSize) || !packed.Allocate(readSize)
-        || !ReadExactly(file.Get(), packed.Data.get(), readSize))
+    if (!ThemeBodyReadSize(*header, available, &readSize))
         return 0;
-    file.Reset();
-    return UnpackThemeBody(*header, std::move(packed), body);
+    if (header->CompressedSize != 0) {
+        HANDLE handle = file.Get();
+        return InflateThemeBody(
+            *header,
+            [handle](uint8_t* data, size_t size) { return ReadExactly(handle, data, size); }, body);
+    }
+    return body->Allocate(readSize) && ReadExactly(file.Get(), body->Data.get(), readSize);
+}
+
+// One inflate pass over the source; true only when the stream ends having
+// filled the body exactly.
+bool InflateInto(
+    z_stream* stream, uint64_t compressedSize, const ByteSource& source, uint8_t* chunk)
+{
+    uint64_t remaining = compressedSize;
+    for (;;) {
+        if (stream->avail_in == 0 && remaining > 0) {
+            auto piece = static_cast<size_t>(std::min<uint64_t>(remaining, kInflateChunk));
+            if (!source(chunk, piece))
+                return false;
+            remaining -= piece;
+            stream->next_in = chunk;
+            stream->avail_in = static_cast<uInt>(piece);
+        }
+        int result = inflate(stream, Z_NO_FLUSH);
+        if (result == Z_STREAM_END)
+            return stream->avail_out == 0;
+        bool starved = result == Z_BUF_ERROR && stream->avail_in == 0 && remaining > 0;
+        if (result != Z_OK && !starved)
+            return false;
+    }
 }
 
 } // namespace
@@ -80,12 +112,35 @@ int UnpackThemeBody(const ThemeFileHeader& header, ByteBuffer packed, ByteBuffer
         *body = std::move(packed);
         return 1;
     }
-    ByteBuffer inflated;
-    if (packed.Size != header.CompressedSize || !inflated.Allocate(header.BodySize))
+    if (packed.Size != header.CompressedSize)
         return 0;
-    uLongf length = header.BodySize;
-    if (uncompress(inflated.Data.get(), &length, packed.Data.get(), packed.Size) != Z_OK
-        || length != header.BodySize)
+    size_t position = 0;
+    return InflateThemeBody(
+        header,
+        [&packed, &position](uint8_t* data, size_t size) {
+            if (size > packed.Size - position)
+                return false;
+            std::memcpy(data, packed.Data.get() + position, size);
+            position += size;
+            return true;
+        },
+        body);
+}
+
+int InflateThemeBody(const ThemeFileHeader& header, const ByteSource& source, ByteBuffer* body)
+{
+    ByteBuffer inflated;
+    std::unique_ptr<uint8_t[]> chunk(new (std::nothrow) uint8_t[kInflateChunk]);
+    if (!chunk || !inflated.Allocate(header.BodySize))
+        return 0;
+    z_stream stream {};
+    if (inflateInit(&stream) != Z_OK)
+        return 0;
+    stream.next_out = inflated.Data.get();
+    stream.avail_out = header.BodySize;
+    bool whole = InflateInto(&stream, header.CompressedSize, source, chunk.get());
+    inflateEnd(&stream);
+    if (!whole)
         return 0;
     *body = std::move(inflated);
     return 1;

@@ -15,12 +15,14 @@
 
 #include <cstring>
 #include <random>
+#include <tuple>
 
 namespace
 {
 
 constexpr uint32_t kEdgeValues[] = { 0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF };
 constexpr int kByteFlips = 2000;
+constexpr int kFlipShards = 4;
 
 ImageRecordSpec Picture(uint32_t kind, uint32_t version, uint32_t key)
 {
@@ -149,19 +151,33 @@ TEST_P(ContainerMutation, EveryTruncation)
         mutations.Check(file.substr(0, size), Name(GetParam(), "cut", size));
 }
 
-TEST_P(ContainerMutation, SeededByteFlips)
+// The flips run in shards, so the test runner can spread them.
+class ContainerByteFlips : public ::testing::TestWithParam<std::tuple<bool, int>>
 {
-    Mutations mutations(GetParam());
+};
+
+TEST_P(ContainerByteFlips, SeededByteFlips)
+{
+    bool compressed = std::get<0>(GetParam());
+    int shard = std::get<1>(GetParam());
+    Mutations mutations(compressed);
     const std::string& file = mutations.Layout().File;
-    std::mt19937 random(GetParam() ? 1976u : 2002u);
-    for (int i = 0; i < kByteFlips && !HasFailure(); ++i) {
+    std::mt19937 random(static_cast<uint32_t>((compressed ? 1976 : 2002) + shard));
+    for (int i = 0; i < kByteFlips / kFlipShards && !HasFailure(); ++i) {
         std::string bytes = file;
         size_t at = random() % bytes.size();
         auto flip = static_cast<uint8_t>(1 + random() % 255);
         bytes[at] = static_cast<char>(bytes[at] ^ flip);
-        mutations.Check(bytes, Name(GetParam(), "flip", at, flip));
+        mutations.Check(bytes, Name(compressed, "flip", at, flip));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Shards, ContainerByteFlips,
+    ::testing::Combine(::testing::Bool(), ::testing::Range(0, kFlipShards)),
+    [](const ::testing::TestParamInfo<std::tuple<bool, int>>& param) {
+        return std::string(std::get<0>(param.param) ? "Compressed" : "Stored")
+            + std::to_string(std::get<1>(param.param));
+    });
 
 TEST_P(ContainerMutation, HeaderFieldsAtEdgeValues)
 {

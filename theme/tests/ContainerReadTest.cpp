@@ -270,3 +270,31 @@ TEST(ContainerRead, PremultipliedFilesMarkEveryBitmap)
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
     EXPECT_EQ(1, theme.GetCursorAt(0)->Animation->Bitmap->Premultiplied);
 }
+
+TEST(ContainerRead, LargeCompressedBodiesAreReadInPieces)
+{
+    // Random pixels barely compress, so the stream spans several read pieces.
+    ImageRecordSpec cursor;
+    cursor.Width = 512;
+    cursor.Height = 512;
+    cursor.Pixels.resize(512 * 512 * 4);
+    uint32_t state = 12345;
+    for (char& byte : cursor.Pixels) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<char>(state >> 24);
+    }
+    ContainerSpec spec;
+    spec.Compressed = true;
+    spec.Records.push_back(ImageRecord(cursor));
+    ContainerLayout layout = BuildContainer(spec);
+    ASSERT_GT(GetU32(layout.File, 120), 3u * 256 * 1024);
+    TempFolder folder;
+    std::wstring path = WriteTestFile(folder, L"Big.trivane", layout.File);
+    CTheme theme;
+    ASSERT_EQ(1, theme.Load(path.c_str(), 0));
+    ASSERT_NE(nullptr, theme.GetCursorAt(0));
+    ASSERT_NE(nullptr, theme.GetCursorAt(0)->Animation.get());
+    const LMBitmap& bitmap = *theme.GetCursorAt(0)->Animation->Bitmap;
+    EXPECT_EQ(cursor.Pixels,
+        std::string(static_cast<const char*>(bitmap.Dib.bmBits), cursor.Pixels.size()));
+}

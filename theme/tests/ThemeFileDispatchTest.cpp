@@ -95,7 +95,6 @@ TEST(ThemeFileDispatch, OtherExtensionsAreRefusedSilently)
     CTheme theme;
     MessageBoxRecorder boxes;
     EXPECT_EQ(0, theme.Save(folder.File(L"theme.txt").c_str(), 0));
-    EXPECT_EQ(0, theme.Save(folder.File(L".trivane").c_str(), 0));
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_TRUE(FolderFiles(folder.Path()).empty());
     EXPECT_EQ(0, theme.PeekKind(folder.File(L"theme.txt").c_str()));

@@ -70,7 +70,7 @@ TEST(ThemeLocations, PathsThatCannotBeMadeAreEmpty)
     EXPECT_EQ(0, BuildLocation(L"", { L"A" }, L"f", path));
     EXPECT_STREQ(L"", path);
 
-    std::wstring longName(MAX_PATH - folder.Path().size() - 4, L'n');
+    std::wstring longName(MAX_PATH - folder.Path().size() - 3, L'n');
     wcscpy(path, L"previous");
     EXPECT_EQ(0, BuildLocation(folder.Path().c_str(), { L"A" }, longName.c_str(), path));
     EXPECT_STREQ(L"", path);
