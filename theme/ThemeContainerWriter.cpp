@@ -62,6 +62,7 @@ private:
     template <typename Visit> void ForEachImage(Visit visit) const;
     bool Measure();
     void WriteTexts(ThemeFileHeader* header);
+    void WriteRecords();
     void WriteImage(const CThemeEntry& entry, ThemeRecordHead head,
         std::initializer_list<uint32_t> leading, std::initializer_list<uint32_t> trailing = {});
     void WritePixels(const LMBitmap& bitmap);
@@ -204,6 +205,22 @@ bool ThemeWriter::Build(ThemeFileHeader* header, std::vector<uint8_t>* body)
     out_.Reserve(static_cast<size_t>(bodySize_));
     *header = ThemeFileHeader {};
     WriteTexts(header);
+    WriteRecords();
+    header->Kind = kThemeFileKind;
+    header->HeadSize = sizeof(ThemeFileHeader);
+    header->BodySize = static_cast<uint32_t>(out_.Size());
+    header->Version = kThemeFileVersion;
+    std::snprintf(header->Notice, sizeof(header->Notice), "%s", kThemeFileNotice);
+    header->ContentFlags = kinds_;
+    header->Reserved116 = 1;
+    header->Premultiplied = premultiplied_ ? 1 : 0;
+    *body = std::move(out_.Bytes());
+    return true;
+}
+
+// Cursors in list order, effects by slot, sounds by slot, trails by slot.
+void ThemeWriter::WriteRecords()
+{
     for (const auto& cursor : theme_.Cursors) {
         if (IsWritable(cursor.get())) {
             WriteImage(*cursor,
@@ -230,16 +247,6 @@ bool ThemeWriter::Build(ThemeFileHeader* header, std::vector<uint8_t>* body)
         WriteImage(*trail, { kTrailRecordKind, sizeof(TrailRecord), 0, kTrailRecordVersion },
             { static_cast<uint32_t>(trail->Slot) }, { perSecond, 0, 0, 0, 0, 0, 0, 0 });
     }
-    header->Kind = kThemeFileKind;
-    header->HeadSize = sizeof(ThemeFileHeader);
-    header->BodySize = static_cast<uint32_t>(out_.Size());
-    header->Version = kThemeFileVersion;
-    std::snprintf(header->Notice, sizeof(header->Notice), "%s", kThemeFileNotice);
-    header->ContentFlags = kinds_;
-    header->Reserved116 = 1;
-    header->Premultiplied = premultiplied_ ? 1 : 0;
-    *body = std::move(out_.Bytes());
-    return true;
 }
 
 } // namespace
