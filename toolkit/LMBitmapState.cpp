@@ -108,3 +108,15 @@ int LMBitmapState::HitTest(int x, int y)
         return 0;
     return Bitmap->HitTestPixel(static_cast<int>(column), y);
 }
+
+int LMBitmapState::ResizeBitmap(
+    int frameWidth, int height, int left, int right, int top, int bottom, int smoothH, int smoothV)
+{
+    if (!Bitmap)
+        return 0;
+    int result
+        = Bitmap->ResizeFrames(frameWidth, height, left, right, top, bottom, smoothH, smoothV);
+    FrameWidth = SeparateFrames ? Bitmap->Width : Bitmap->Width / std::max(Bitmap->FrameCount, 1);
+    FrameHeight = Bitmap->Height;
+    return result;
+}

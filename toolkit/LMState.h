@@ -35,8 +35,7 @@ constexpr int LMAdvanceNone = 0;
 constexpr int LMAdvanceNewFrame = 1;
 constexpr int LMAdvanceEnded = 2;
 
-class LMState
-{
+class LMState {
 public:
     explicit LMState(const wchar_t* name);
     virtual ~LMState();
@@ -48,8 +47,7 @@ public:
     std::wstring Name;
 };
 
-class LMVisualState : public LMState
-{
+class LMVisualState : public LMState {
 public:
     explicit LMVisualState(const wchar_t* name);
     ~LMVisualState() override;

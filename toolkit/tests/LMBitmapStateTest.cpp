@@ -395,3 +395,41 @@ TEST(LMBitmapStateCopy, DeepCopiesPixelsShallowSharesTheBitmap)
     EXPECT_EQ(0, shallow.ScriptStep());
     EXPECT_EQ(2, source.ScriptStep());
 }
+
+TEST(LMBitmapStateResize, FramesFollowTheResizedStrip)
+{
+    auto* bitmap = MakeBitmap(60, 8, LMBitmapHasAlpha | LMBitmapPremultiplied).release();
+    PaintFrames(*bitmap, 3);
+    LMBitmapState state(L"Default", bitmap);
+    state.SetFrames(3, 50, 0);
+    EXPECT_EQ(1, state.ResizeBitmap(30, 0, 4, 3, 0, 0, 1, 0));
+    EXPECT_EQ(90, bitmap->Width);
+    EXPECT_EQ(30, state.FrameWidth);
+    EXPECT_EQ(8, state.FrameHeight);
+    // Each frame keeps its own colour: frames never mix.
+    for (int frame = 0; frame < 3; ++frame) {
+        SCOPED_TRACE(frame);
+        EXPECT_EQ(FrameColor(frame), *bitmap->PixelAt(frame * 30, 4));
+        EXPECT_EQ(FrameColor(frame), *bitmap->PixelAt(frame * 30 + 15, 4));
+        EXPECT_EQ(FrameColor(frame), *bitmap->PixelAt(frame * 30 + 29, 4));
+    }
+    EXPECT_EQ(1, state.ResizeBitmap(0, 12, 0, 0, 2, 2, 0, 1));
+    EXPECT_EQ(30, state.FrameWidth);
+    EXPECT_EQ(12, state.FrameHeight);
+}
+
+TEST(LMBitmapStateResize, SeparateFramesTakeTheWholeWidth)
+{
+    LMBitmapState state(L"Default", new LMBitmap(20, 8, LMBitmapHasAlpha));
+    state.SetFrames(3, 50, LMFrameSeparate);
+    EXPECT_EQ(1, state.ResizeBitmap(30, 10, 0, 0, 0, 0, 1, 1));
+    EXPECT_EQ(30, state.FrameWidth);
+    EXPECT_EQ(10, state.FrameHeight);
+}
+
+TEST(LMBitmapStateResize, WithoutBitmapReturnsZero)
+{
+    LMBitmapState state(L"Default", nullptr);
+    EXPECT_EQ(0, state.ResizeBitmap(30, 0, 4, 3, 0, 0, 1, 0));
+    EXPECT_EQ(0, state.FrameWidth);
+}
