@@ -1,4 +1,5 @@
 #include "CTheme.h"
+#include "ScopedWin.h"
 #include "ThemeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -246,6 +247,26 @@ TEST(CThemeModel, LoadSoundOfAMissingFileLeavesTheSlotEmpty)
     ASSERT_EQ(1, theme.LoadSound(4, path.c_str()));
     EXPECT_EQ(0, theme.LoadSound(4, folder.File(L"missing.wav").c_str()));
     EXPECT_EQ(nullptr, theme.GetSound(4));
+}
+
+TEST(CThemeModel, LoadSoundOfTwoGigabytesOrMoreLeavesTheSlotEmpty)
+{
+    TempFolder folder;
+    std::wstring path = folder.File(L"huge.wav");
+    {
+        // Sparse: only the size matters.
+        ScopedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+            FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file);
+        LARGE_INTEGER size;
+        size.QuadPart = 0x80000000LL;
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(SetEndOfFile(file.Get()));
+    }
+    CTheme theme;
+    theme.Sounds[1] = std::make_unique<CThemeSound>();
+    EXPECT_EQ(0, theme.LoadSound(1, path.c_str()));
+    EXPECT_EQ(nullptr, theme.GetSound(1));
 }
 
 TEST(CThemeModel, CopyFromCopiesTheAnimationDeeply)
