@@ -10,9 +10,9 @@ namespace
 
 constexpr uint32_t kEdgeValues[] = { 0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF };
 
-ImageRecordSpec SmallCursor(uint32_t role)
+ImageRecordPlan SmallCursor(uint32_t role)
 {
-    ImageRecordSpec cursor;
+    ImageRecordPlan cursor;
     cursor.Role = role;
     cursor.Frames = 2;
     cursor.Width = 4;
@@ -24,12 +24,12 @@ ImageRecordSpec SmallCursor(uint32_t role)
 
 ContainerLayout TwoCursors(bool compressed = false)
 {
-    ContainerSpec spec;
-    spec.Texts[0] = L"Ice";
-    spec.ContentFlags = 1;
-    spec.Compressed = compressed;
-    spec.Records = { ImageRecord(SmallCursor(1)), ImageRecord(SmallCursor(2)) };
-    return BuildContainer(spec);
+    ContainerPlan plan;
+    plan.Texts[0] = L"Ice";
+    plan.ContentFlags = 1;
+    plan.Compressed = compressed;
+    plan.Records = { ImageRecord(SmallCursor(1)), ImageRecord(SmallCursor(2)) };
+    return BuildContainer(plan);
 }
 
 class ContainerBadInput : public ::testing::Test
@@ -294,9 +294,9 @@ TEST_F(ContainerBadInput, FrameCountsOutsideTheStripBecomeOne)
 
 TEST_F(ContainerBadInput, SoundDataOutsideItsRecordMakesNoSound)
 {
-    ContainerSpec spec;
-    spec.Records = { SoundRecordBytes(2, "abcdef"), SoundRecordBytes(3, "ghij") };
-    ContainerLayout layout = BuildContainer(spec);
+    ContainerPlan plan;
+    plan.Records = { SoundRecordBytes(2, "abcdef"), SoundRecordBytes(3, "ghij") };
+    ContainerLayout layout = BuildContainer(plan);
     struct Case {
         size_t Offset; // 20 DataOffset, 24 DataSize
         uint32_t Value;

@@ -33,36 +33,36 @@ std::string Utf16Bytes(const std::wstring& text)
     return bytes;
 }
 
-uint32_t ImageRecordHeadSize(const ImageRecordSpec& spec)
+uint32_t ImageRecordHeadSize(const ImageRecordPlan& plan)
 {
-    if (spec.Kind == 2)
+    if (plan.Kind == 2)
         return 76;
-    return spec.Kind == 8 && spec.Version == 3 ? 100 : 68;
+    return plan.Kind == 8 && plan.Version == 3 ? 100 : 68;
 }
 
-std::string ImageRecord(const ImageRecordSpec& spec)
+std::string ImageRecord(const ImageRecordPlan& plan)
 {
-    uint32_t head = ImageRecordHeadSize(spec);
-    std::string script = spec.Script ? Utf16Bytes(*spec.Script) : std::string();
+    uint32_t head = ImageRecordHeadSize(plan);
+    std::string script = plan.Script ? Utf16Bytes(*plan.Script) : std::string();
     auto scriptSize = static_cast<uint32_t>(script.size());
-    auto pixelsSize = static_cast<uint32_t>(spec.Pixels.size());
+    auto pixelsSize = static_cast<uint32_t>(plan.Pixels.size());
     std::string record;
-    for (uint32_t word : { spec.Kind, head, head + scriptSize + pixelsSize, spec.Version })
+    for (uint32_t word : { plan.Kind, head, head + scriptSize + pixelsSize, plan.Version })
         AppendU32(&record, word);
-    if (spec.Kind == 2) {
-        for (uint32_t word : { spec.Role, spec.State, spec.Custom })
+    if (plan.Kind == 2) {
+        for (uint32_t word : { plan.Role, plan.State, plan.Custom })
             AppendU32(&record, word);
     } else {
-        AppendU32(&record, spec.Slot);
+        AppendU32(&record, plan.Slot);
     }
-    for (uint32_t word : { spec.Frames, spec.Width, spec.Height, spec.Interval, spec.Flags, 0u,
-             spec.HotSpotX, spec.HotSpotY, head + scriptSize, pixelsSize, head, scriptSize })
+    for (uint32_t word : { plan.Frames, plan.Width, plan.Height, plan.Interval, plan.Flags, 0u,
+             plan.HotSpotX, plan.HotSpotY, head + scriptSize, pixelsSize, head, scriptSize })
         AppendU32(&record, word);
     if (head == 100) {
-        AppendU32(&record, spec.TrailsPerSecond);
+        AppendU32(&record, plan.TrailsPerSecond);
         record.append(28, '\0');
     }
-    return record + script + spec.Pixels;
+    return record + script + plan.Pixels;
 }
 
 std::string SoundRecordBytes(uint32_t slot, const std::string& data, uint32_t version)
@@ -82,12 +82,12 @@ std::string OpaqueRecord(uint32_t kind, uint32_t version, uint32_t extra)
     return record + std::string(extra, '\0');
 }
 
-std::string ContainerFile(const ContainerSpec& spec, const std::string& body,
+std::string ContainerFile(const ContainerPlan& plan, const std::string& body,
     uint32_t recordsOffset, const std::array<uint32_t, 12>& textSpans)
 {
     std::string stored = body;
     uint32_t compressedSize = 0;
-    if (spec.Compressed) {
+    if (plan.Compressed) {
         uLongf length = compressBound(static_cast<uLong>(body.size()));
         stored.assign(length, '\0');
         compress2(reinterpret_cast<Bytef*>(stored.data()), &length,
@@ -96,12 +96,12 @@ std::string ContainerFile(const ContainerSpec& spec, const std::string& body,
         compressedSize = static_cast<uint32_t>(length);
     }
     std::string header;
-    for (uint32_t word : { 1u, 184u, static_cast<uint32_t>(body.size()), spec.Version })
+    for (uint32_t word : { 1u, 184u, static_cast<uint32_t>(body.size()), plan.Version })
         AppendU32(&header, word);
     std::string notice = "Test theme";
     notice.resize(88, '\0');
     header += notice;
-    for (uint32_t word : { spec.ContentFlags, 0u, 0u, 1u, compressedSize, 0u, spec.Premultiplied })
+    for (uint32_t word : { plan.ContentFlags, 0u, 0u, 1u, compressedSize, 0u, plan.Premultiplied })
         AppendU32(&header, word);
     for (uint32_t word : textSpans)
         AppendU32(&header, word);
@@ -109,22 +109,22 @@ std::string ContainerFile(const ContainerSpec& spec, const std::string& body,
     return header + stored;
 }
 
-ContainerLayout BuildContainer(const ContainerSpec& spec)
+ContainerLayout BuildContainer(const ContainerPlan& plan)
 {
     ContainerLayout layout;
     std::array<uint32_t, 12> spans {};
     for (size_t i = 0; i < 6; ++i) {
-        std::string text = spec.Texts[i] ? Utf16Bytes(*spec.Texts[i]) : std::string();
+        std::string text = plan.Texts[i] ? Utf16Bytes(*plan.Texts[i]) : std::string();
         spans[2 * i] = static_cast<uint32_t>(layout.Body.size());
         spans[2 * i + 1] = static_cast<uint32_t>(text.size());
         layout.Body += text;
     }
     auto recordsOffset = static_cast<uint32_t>(layout.Body.size());
-    for (const std::string& record : spec.Records) {
+    for (const std::string& record : plan.Records) {
         layout.RecordOffsets.push_back(layout.Body.size());
         layout.Body += record;
     }
-    layout.File = ContainerFile(spec, layout.Body, recordsOffset, spans);
+    layout.File = ContainerFile(plan, layout.Body, recordsOffset, spans);
     return layout;
 }
 

@@ -14,7 +14,7 @@ void AppendU32(std::string* bytes, uint32_t value);
 // UTF-16LE with the NUL.
 std::string Utf16Bytes(const std::wstring& text);
 
-struct ImageRecordSpec {
+struct ImageRecordPlan {
     uint32_t Kind = 2; // 2 cursor, 4 effect, 8 trail
     uint32_t Version = 2;
     uint32_t Role = 0;
@@ -33,13 +33,13 @@ struct ImageRecordSpec {
     uint32_t TrailsPerSecond = 20;
 };
 
-uint32_t ImageRecordHeadSize(const ImageRecordSpec& spec);
-std::string ImageRecord(const ImageRecordSpec& spec);
+uint32_t ImageRecordHeadSize(const ImageRecordPlan& plan);
+std::string ImageRecord(const ImageRecordPlan& plan);
 std::string SoundRecordBytes(uint32_t slot, const std::string& data, uint32_t version = 1);
 // A record of any kind whose TotalSize covers `extra` zero bytes after its head.
 std::string OpaqueRecord(uint32_t kind, uint32_t version, uint32_t extra);
 
-struct ContainerSpec {
+struct ContainerPlan {
     uint32_t Version = 2002;
     uint32_t ContentFlags = 0;
     uint32_t Premultiplied = 0;
@@ -55,9 +55,9 @@ struct ContainerLayout {
     std::vector<size_t> RecordOffsets; // in the body
 };
 
-ContainerLayout BuildContainer(const ContainerSpec& spec);
+ContainerLayout BuildContainer(const ContainerPlan& plan);
 // The file of a header and a body as given (compressed when asked).
-std::string ContainerFile(const ContainerSpec& spec, const std::string& body,
+std::string ContainerFile(const ContainerPlan& plan, const std::string& body,
     uint32_t recordsOffset, const std::array<uint32_t, 12>& textSpans);
 
 // Deterministic pixel bytes: width * height * 4 of them.

@@ -24,43 +24,43 @@ constexpr uint32_t kEdgeValues[] = { 0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF };
 constexpr int kByteFlips = 2000;
 constexpr int kFlipShards = 4;
 
-ImageRecordSpec Picture(uint32_t kind, uint32_t version, uint32_t key)
+ImageRecordPlan Picture(uint32_t kind, uint32_t version, uint32_t key)
 {
-    ImageRecordSpec spec;
-    spec.Kind = kind;
-    spec.Version = version;
-    spec.Role = key;
-    spec.Slot = key;
-    spec.Frames = 2;
-    spec.Width = 4;
-    spec.Height = 2;
-    spec.Flags = 7;
-    spec.HotSpotX = 1;
-    spec.Pixels = PatternPixels(4, 2, static_cast<uint8_t>(kind + key));
-    return spec;
+    ImageRecordPlan plan;
+    plan.Kind = kind;
+    plan.Version = version;
+    plan.Role = key;
+    plan.Slot = key;
+    plan.Frames = 2;
+    plan.Width = 4;
+    plan.Height = 2;
+    plan.Flags = 7;
+    plan.HotSpotX = 1;
+    plan.Pixels = PatternPixels(4, 2, static_cast<uint8_t>(kind + key));
+    return plan;
 }
 
-ContainerSpec FullSpec(bool compressed)
+ContainerPlan FullPlan(bool compressed)
 {
-    ContainerSpec spec;
-    spec.Texts = { L"Mutant", L"Tester", std::nullopt, L"w", std::nullopt, L"One\r\nTwo" };
-    spec.ContentFlags = 15;
-    spec.Compressed = compressed;
-    ImageRecordSpec cursor = Picture(2, 2, 4);
+    ContainerPlan plan;
+    plan.Texts = { L"Mutant", L"Tester", std::nullopt, L"w", std::nullopt, L"One\r\nTwo" };
+    plan.ContentFlags = 15;
+    plan.Compressed = compressed;
+    ImageRecordPlan cursor = Picture(2, 2, 4);
     cursor.Script = L"repeat 2\r\n1-2,30\r\nend repeat";
-    spec.Records = { ImageRecord(cursor), ImageRecord(Picture(4, 2, 1)),
+    plan.Records = { ImageRecord(cursor), ImageRecord(Picture(4, 2, 1)),
         ImageRecord(Picture(8, 3, 2)), SoundRecordBytes(6, "RIFF0123456789") };
-    return spec;
+    return plan;
 }
 
-// Record-head field offsets to try in each record of FullSpec.
+// Record-head field offsets to try in each record of FullPlan.
 const uint32_t kRecordHeadSizes[] = { 76, 68, 100, 28 };
 
 class Mutations
 {
 public:
     explicit Mutations(bool compressed)
-        : layout_(BuildContainer(FullSpec(compressed)))
+        : layout_(BuildContainer(FullPlan(compressed)))
         , compressed_(compressed)
         , path_(folder_.File(L"m.trivane"))
         , watchdog_(std::chrono::seconds(5))
@@ -222,7 +222,7 @@ TEST(ContainerMutation, TheUnmutatedFileLoadsWhole)
         SCOPED_TRACE(compressed);
         TempFolder folder;
         std::wstring path
-            = WriteTestFile(folder, L"m.trivane", BuildContainer(FullSpec(compressed)).File);
+            = WriteTestFile(folder, L"m.trivane", BuildContainer(FullPlan(compressed)).File);
         CTheme theme;
         ASSERT_EQ(1, theme.Load(path.c_str(), 0));
         EXPECT_EQ(15, theme.ContentFlags);

@@ -9,9 +9,9 @@
 namespace
 {
 
-ImageRecordSpec IceCursor()
+ImageRecordPlan IceCursor()
 {
-    ImageRecordSpec cursor;
+    ImageRecordPlan cursor;
     cursor.Role = 12;
     cursor.State = 1;
     cursor.Custom = 0;
@@ -26,13 +26,13 @@ ImageRecordSpec IceCursor()
     return cursor;
 }
 
-ContainerSpec IceSpec()
+ContainerPlan IcePlan()
 {
-    ContainerSpec spec;
-    spec.Texts[0] = L"Ice";
-    spec.ContentFlags = 1;
-    spec.Records.push_back(ImageRecord(IceCursor()));
-    return spec;
+    ContainerPlan plan;
+    plan.Texts[0] = L"Ice";
+    plan.ContentFlags = 1;
+    plan.Records.push_back(ImageRecord(IceCursor()));
+    return plan;
 }
 
 void ExpectIceTheme(const CTheme& theme)
@@ -80,7 +80,7 @@ void ExpectIceTheme(const CTheme& theme)
 
 TEST(ContainerRead, HandBuiltStoredFileLoads)
 {
-    ContainerLayout ice = BuildContainer(IceSpec());
+    ContainerLayout ice = BuildContainer(IcePlan());
     ASSERT_EQ(148u, GetU32(ice.File, 8));
     ASSERT_EQ(184u + 148u, ice.File.size());
     TempFolder folder;
@@ -93,9 +93,9 @@ TEST(ContainerRead, HandBuiltStoredFileLoads)
 
 TEST(ContainerRead, CompressedFileLoadsTheSame)
 {
-    ContainerSpec spec = IceSpec();
-    spec.Compressed = true;
-    ContainerLayout ice = BuildContainer(spec);
+    ContainerPlan plan = IcePlan();
+    plan.Compressed = true;
+    ContainerLayout ice = BuildContainer(plan);
     uint32_t compressedSize = GetU32(ice.File, 120);
     ASSERT_NE(0u, compressedSize);
     ASSERT_EQ(184u + compressedSize, ice.File.size());
@@ -123,12 +123,12 @@ TEST(ContainerRead, OlderFilesLoopEveryCursor)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Version);
         SCOPED_TRACE(c.Flags);
-        ImageRecordSpec cursor = IceCursor();
+        ImageRecordPlan cursor = IceCursor();
         cursor.Flags = c.Flags;
-        ContainerSpec spec;
-        spec.Version = c.Version;
-        spec.Records.push_back(ImageRecord(cursor));
-        std::wstring path = WriteTestFile(folder, L"v.trivane", BuildContainer(spec).File);
+        ContainerPlan plan;
+        plan.Version = c.Version;
+        plan.Records.push_back(ImageRecord(cursor));
+        std::wstring path = WriteTestFile(folder, L"v.trivane", BuildContainer(plan).File);
         CTheme theme;
         ASSERT_EQ(1, theme.Load(path.c_str(), 0));
         ASSERT_EQ(1, theme.CursorCount());
@@ -139,10 +139,10 @@ TEST(ContainerRead, OlderFilesLoopEveryCursor)
 
 TEST(ContainerRead, Version2000LoadsButIsNotPeeked)
 {
-    ContainerSpec spec = IceSpec();
-    spec.Version = 2000;
+    ContainerPlan plan = IcePlan();
+    plan.Version = 2000;
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"Old.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"Old.trivane", BuildContainer(plan).File);
     CTheme loaded;
     EXPECT_EQ(1, loaded.Load(path.c_str(), 0));
     EXPECT_EQ(1, loaded.CursorCount());
@@ -157,9 +157,9 @@ TEST(ContainerRead, UnknownFileVersionsAreRefused)
     TempFolder folder;
     for (uint32_t version : { 1999u, 2003u, 0u }) {
         SCOPED_TRACE(version);
-        ContainerSpec spec = IceSpec();
-        spec.Version = version;
-        std::wstring path = WriteTestFile(folder, L"Future.trivane", BuildContainer(spec).File);
+        ContainerPlan plan = IcePlan();
+        plan.Version = version;
+        std::wstring path = WriteTestFile(folder, L"Future.trivane", BuildContainer(plan).File);
         CTheme theme;
         EXPECT_EQ(0, theme.Load(path.c_str(), 0));
         EXPECT_EQ(path, theme.FilePath);
@@ -171,10 +171,10 @@ TEST(ContainerRead, UnknownFileVersionsAreRefused)
 
 TEST(ContainerRead, PeekKindReadsTheHeaderFlags)
 {
-    ContainerSpec spec;
-    spec.ContentFlags = ThemeHasEffects | ThemeHasTrails;
+    ContainerPlan plan;
+    plan.ContentFlags = ThemeHasEffects | ThemeHasTrails;
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"Fx.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"Fx.trivane", BuildContainer(plan).File);
     CTheme theme;
     EXPECT_EQ(1, theme.PeekKind(path.c_str()));
     EXPECT_EQ(ThemeHasEffects | ThemeHasTrails, theme.ContentFlags);
@@ -183,7 +183,7 @@ TEST(ContainerRead, PeekKindReadsTheHeaderFlags)
 
 TEST(ContainerRead, EffectsGetTheDefaultStateWithPingPong)
 {
-    ImageRecordSpec effect;
+    ImageRecordPlan effect;
     effect.Kind = 4;
     effect.Slot = 3;
     effect.Frames = 2;
@@ -192,10 +192,10 @@ TEST(ContainerRead, EffectsGetTheDefaultStateWithPingPong)
     effect.Flags = 1;
     effect.HotSpotX = 2;
     effect.Pixels = PatternPixels(4, 1, 3);
-    ContainerSpec spec;
-    spec.Records.push_back(ImageRecord(effect));
+    ContainerPlan plan;
+    plan.Records.push_back(ImageRecord(effect));
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"Fx.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"Fx.trivane", BuildContainer(plan).File);
     CTheme theme;
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
     EXPECT_EQ(ThemeHasEffects, theme.ContentFlags);
@@ -213,10 +213,10 @@ TEST(ContainerRead, EffectsGetTheDefaultStateWithPingPong)
 
 TEST(ContainerRead, TextsLandInTheirFieldsAndAMissingNameIsTheFileTitle)
 {
-    ContainerSpec spec;
-    spec.Texts = { std::nullopt, L"Author", L"1.0", L"example.org", L"a@b.c", L"Line 1\r\nLine 2" };
+    ContainerPlan plan;
+    plan.Texts = { std::nullopt, L"Author", L"1.0", L"example.org", L"a@b.c", L"Line 1\r\nLine 2" };
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"Deep Sea.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"Deep Sea.trivane", BuildContainer(plan).File);
     CTheme theme;
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
     ASSERT_NE(nullptr, theme.Name.get());
@@ -231,12 +231,12 @@ TEST(ContainerRead, TextsLandInTheirFieldsAndAMissingNameIsTheFileTitle)
 
 TEST(ContainerRead, ScriptsAreParsedIntoTheState)
 {
-    ImageRecordSpec cursor = IceCursor();
+    ImageRecordPlan cursor = IceCursor();
     cursor.Script = L"1-4,30\r\n2";
-    ContainerSpec spec;
-    spec.Records.push_back(ImageRecord(cursor));
+    ContainerPlan plan;
+    plan.Records.push_back(ImageRecord(cursor));
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"S.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"S.trivane", BuildContainer(plan).File);
     CTheme theme;
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
     const CThemeCursor* loaded = theme.GetCursorAt(0);
@@ -249,12 +249,12 @@ TEST(ContainerRead, ScriptsAreParsedIntoTheState)
 
 TEST(ContainerRead, CustomCursorsAreNotStandard)
 {
-    ImageRecordSpec cursor = IceCursor();
+    ImageRecordPlan cursor = IceCursor();
     cursor.Custom = 1;
-    ContainerSpec spec;
-    spec.Records.push_back(ImageRecord(cursor));
+    ContainerPlan plan;
+    plan.Records.push_back(ImageRecord(cursor));
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"C.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"C.trivane", BuildContainer(plan).File);
     CTheme theme;
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
     EXPECT_EQ(0, theme.GetCursorAt(0)->StdCursor);
@@ -262,10 +262,10 @@ TEST(ContainerRead, CustomCursorsAreNotStandard)
 
 TEST(ContainerRead, PremultipliedFilesMarkEveryBitmap)
 {
-    ContainerSpec spec = IceSpec();
-    spec.Premultiplied = 1;
+    ContainerPlan plan = IcePlan();
+    plan.Premultiplied = 1;
     TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"P.trivane", BuildContainer(spec).File);
+    std::wstring path = WriteTestFile(folder, L"P.trivane", BuildContainer(plan).File);
     CTheme theme;
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
     EXPECT_EQ(1, theme.GetCursorAt(0)->Animation->Bitmap->Premultiplied);
@@ -274,7 +274,7 @@ TEST(ContainerRead, PremultipliedFilesMarkEveryBitmap)
 TEST(ContainerRead, LargeCompressedBodiesAreReadInPieces)
 {
     // Random pixels barely compress, so the stream spans several read pieces.
-    ImageRecordSpec cursor;
+    ImageRecordPlan cursor;
     cursor.Width = 512;
     cursor.Height = 512;
     cursor.Pixels.resize(512 * 512 * 4);
@@ -283,10 +283,10 @@ TEST(ContainerRead, LargeCompressedBodiesAreReadInPieces)
         state = state * 1664525u + 1013904223u;
         byte = static_cast<char>(state >> 24);
     }
-    ContainerSpec spec;
-    spec.Compressed = true;
-    spec.Records.push_back(ImageRecord(cursor));
-    ContainerLayout layout = BuildContainer(spec);
+    ContainerPlan plan;
+    plan.Compressed = true;
+    plan.Records.push_back(ImageRecord(cursor));
+    ContainerLayout layout = BuildContainer(plan);
     ASSERT_GT(GetU32(layout.File, 120), 3u * 256 * 1024);
     TempFolder folder;
     std::wstring path = WriteTestFile(folder, L"Big.trivane", layout.File);

@@ -7,19 +7,19 @@
 namespace
 {
 
-ImageRecordSpec Image(uint32_t kind, uint32_t slot, uint32_t interval = 100)
+ImageRecordPlan Image(uint32_t kind, uint32_t slot, uint32_t interval = 100)
 {
-    ImageRecordSpec spec;
-    spec.Kind = kind;
-    spec.Version = kind == 8 ? 3 : 2;
-    spec.Role = slot;
-    spec.Slot = slot;
-    spec.Frames = 2;
-    spec.Width = 2;
-    spec.Height = 1;
-    spec.Interval = interval;
-    spec.Pixels = PatternPixels(2, 1, static_cast<uint8_t>(slot));
-    return spec;
+    ImageRecordPlan plan;
+    plan.Kind = kind;
+    plan.Version = kind == 8 ? 3 : 2;
+    plan.Role = slot;
+    plan.Slot = slot;
+    plan.Frames = 2;
+    plan.Width = 2;
+    plan.Height = 1;
+    plan.Interval = interval;
+    plan.Pixels = PatternPixels(2, 1, static_cast<uint8_t>(slot));
+    return plan;
 }
 
 std::string Cursor(uint32_t role)
@@ -49,10 +49,10 @@ protected:
     int LoadRecords(
         CTheme* theme, std::vector<std::string> records, uint32_t flags = 0, int preview = 0)
     {
-        ContainerSpec spec;
-        spec.ContentFlags = flags;
-        spec.Records = std::move(records);
-        std::wstring path = WriteTestFile(folder_, L"r.trivane", BuildContainer(spec).File);
+        ContainerPlan plan;
+        plan.ContentFlags = flags;
+        plan.Records = std::move(records);
+        std::wstring path = WriteTestFile(folder_, L"r.trivane", BuildContainer(plan).File);
         return theme->Load(path.c_str(), preview);
     }
 
@@ -63,12 +63,12 @@ protected:
 
 TEST_F(ContainerRecords, TrailsPerSecondDefaultsTo20)
 {
-    ImageRecordSpec zero = Image(8, 0);
+    ImageRecordPlan zero = Image(8, 0);
     zero.TrailsPerSecond = 0;
-    ImageRecordSpec old = Image(8, 1);
+    ImageRecordPlan old = Image(8, 1);
     old.Version = 2;
     old.TrailsPerSecond = 55; // a version-2 head has no room for it
-    ImageRecordSpec thirty = Image(8, 2);
+    ImageRecordPlan thirty = Image(8, 2);
     thirty.TrailsPerSecond = 30;
     CTheme theme;
     ASSERT_EQ(1, LoadRecords(&theme, { ImageRecord(zero), ImageRecord(old), ImageRecord(thirty) }));
@@ -89,9 +89,9 @@ TEST_F(ContainerRecords, TrailsPerSecondDefaultsTo20)
 
 TEST_F(ContainerRecords, UnknownTrailVersionsWarnOncePerTheme)
 {
-    ImageRecordSpec future = Image(8, 0);
+    ImageRecordPlan future = Image(8, 0);
     future.Version = 4;
-    ImageRecordSpec another = Image(8, 1);
+    ImageRecordPlan another = Image(8, 1);
     another.Version = 9;
     MessageBoxRecorder boxes;
     CTheme theme;
@@ -117,9 +117,9 @@ TEST_F(ContainerRecords, UnknownTrailVersionsWarnOncePerTheme)
 
 TEST_F(ContainerRecords, OtherUnknownVersionsAreSteppedOverAndCounted)
 {
-    ImageRecordSpec cursor = Image(2, 0);
+    ImageRecordPlan cursor = Image(2, 0);
     cursor.Version = 3;
-    ImageRecordSpec effect = Image(4, 0);
+    ImageRecordPlan effect = Image(4, 0);
     effect.Version = 1;
     MessageBoxRecorder boxes;
     CTheme theme;
@@ -176,7 +176,7 @@ TEST_F(ContainerRecords, OtherKindsAreSkippedUncounted)
 
 TEST_F(ContainerRecords, CursorsWithoutPixelsAreStillEntries)
 {
-    ImageRecordSpec cursor = Image(2, 7);
+    ImageRecordPlan cursor = Image(2, 7);
     cursor.Pixels.clear();
     CTheme theme;
     ASSERT_EQ(1, LoadRecords(&theme, { ImageRecord(cursor) }));

@@ -11,14 +11,14 @@ namespace
 
 std::string SmallThemeFile()
 {
-    ImageRecordSpec cursor;
+    ImageRecordPlan cursor;
     cursor.Width = 2;
     cursor.Frames = 2;
     cursor.Pixels = PatternPixels(2, 1, 9);
-    ContainerSpec spec;
-    spec.ContentFlags = 1;
-    spec.Records.push_back(ImageRecord(cursor));
-    return BuildContainer(spec).File;
+    ContainerPlan plan;
+    plan.ContentFlags = 1;
+    plan.Records.push_back(ImageRecord(cursor));
+    return BuildContainer(plan).File;
 }
 
 ScopedFile HoldWithoutSharing(const std::wstring& path)

@@ -11,10 +11,10 @@ namespace
 
 std::string HeaderOnly(uint32_t version, uint32_t flags)
 {
-    ContainerSpec spec;
-    spec.Version = version;
-    spec.ContentFlags = flags;
-    return BuildContainer(spec).File;
+    ContainerPlan plan;
+    plan.Version = version;
+    plan.ContentFlags = flags;
+    return BuildContainer(plan).File;
 }
 
 std::vector<std::wstring> Titles(const ThemeList& list)
