@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int kOverwriteQuestion = 39;
-constexpr wchar_t kOverwriteQuestionEnglish[]
-    = L"A theme file of this name already exists in %s. Do you want to replace it?";
 constexpr int kQuestionChars = 2048;
 
 bool SamePath(const std::wstring& a, const std::wstring& b)
@@ -52,8 +49,8 @@ std::wstring LongPathOf(const wchar_t* path, DWORD chars)
 bool AskToOverwrite(const wchar_t* themesFolder)
 {
     wchar_t text[kQuestionChars];
-    FormatUiText(text, kQuestionChars, GetUiString(kOverwriteQuestion), kOverwriteQuestionEnglish,
-        themesFolder);
+    FormatUiText(text, kQuestionChars, GetUiString(kUiOverwriteThemeQuestion),
+        kOverwriteThemeQuestionEnglish, themesFolder);
     return LMMessageBox(nullptr, text, kEngineAppName, MB_YESNO) == IDYES;
 }
 
