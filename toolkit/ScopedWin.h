@@ -67,12 +67,6 @@ struct File {
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 
-struct FindSearch {
-    using Handle = HANDLE;
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE search) { FindClose(search); }
-};
-
 struct RegistryKey {
     using Handle = HKEY;
     static HKEY Invalid() { return nullptr; }
@@ -119,7 +113,6 @@ using ScopedBrush = ScopedHandle<scoped_traits::GdiObject<HBRUSH>>;
 using ScopedMemoryDC = ScopedHandle<scoped_traits::MemoryDC>;
 using ScopedKernelHandle = ScopedHandle<scoped_traits::KernelObject>;
 using ScopedFile = ScopedHandle<scoped_traits::File>;
-using ScopedFindHandle = ScopedHandle<scoped_traits::FindSearch>;
 using ScopedRegKey = ScopedHandle<scoped_traits::RegistryKey>;
 using ScopedModule = ScopedHandle<scoped_traits::Module>;
 using ScopedWindow = ScopedHandle<scoped_traits::Window>;
