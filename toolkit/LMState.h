@@ -3,6 +3,7 @@
 // animation and frame script.
 
 #include "LMFrameScript.h"
+#include "LMScriptInterpreter.h"
 
 #include <windows.h>
 
@@ -102,5 +103,19 @@ public:
     int32_t LastStepVisits = 0;
 
 protected:
+    // A copy under a new name: the script table is duplicated with its
+    // position reset; the ramp, current frame and phase start afresh.
     LMVisualState(const wchar_t* name, const LMVisualState& source);
+
+private:
+    int AdvanceScript(bool changePending, DWORD nowMs);
+    int AdvanceFrames(bool changePending);
+    // The frame after the current one, walked on copies; changes no state.
+    int LookAhead();
+
+    uint64_t framesShown_ = 0;
+    LMScriptBlockMarks blockMarks_;
+    std::vector<int32_t> blockMatches_;
+    std::vector<LMFrameScriptStep> lookAheadSteps_;
+    LMScriptBlockMarks lookAheadMarks_;
 };
