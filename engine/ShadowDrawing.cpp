@@ -76,7 +76,8 @@ int LMBitmapState::AddShadow(int offsetX, int offsetY, int sharpness, int darkne
     if (!Bitmap->MakeShadow(offsetX, offsetY, sharpness, darkness, color, &marginX, &marginY,
                             shadowOnly))
         return 0;
-    const int newWidth = Bitmap->Width / std::max(1, Bitmap->FrameCount);
+    const int newWidth =
+        SeparateFrames ? Bitmap->Width : Bitmap->Width / std::max(1, Bitmap->FrameCount);
     const int newHeight = Bitmap->Height;
     InsetLeft += marginX;
     InsetTop += marginY;
