@@ -2,6 +2,7 @@
 
 #include "LMClock.h"
 #include "LMDCCache.h"
+#include "LMObjGlobals.h"
 #include "LMProcs.h"
 
 std::wstring LMAppName;
@@ -112,6 +113,7 @@ int LMInitializeWithVersion(HINSTANCE instance, const wchar_t* appName, int flag
     LMScheduler = std::make_unique<LMFrameTimer>(LMDrivenFrames != 0);
     LMRootObj = std::make_unique<LMObj>(LMObjRoot);
     LMRootObj->Shown = 1;
+    RootObject = LMRootObj.get();
     g_initialized = true;
     return 1;
 }

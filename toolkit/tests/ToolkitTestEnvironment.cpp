@@ -4,13 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class ToolkitEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        ASSERT_EQ(1, LMInitialize(GetModuleHandleW(nullptr), L"TrivaneToolkitTests", 0));
+        // A name per process: test processes run side by side and must not
+        // wait for each other's toolkit lock.
+        std::wstring name = L"TrivaneToolkitTests" + std::to_wstring(GetCurrentProcessId());
+        ASSERT_EQ(1, LMInitialize(GetModuleHandleW(nullptr), name.c_str(), 0));
     }
 };
 
