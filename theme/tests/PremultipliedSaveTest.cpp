@@ -3,6 +3,7 @@
 
 #include "ContainerBytes.h"
 #include "DibCanvas.h"
+#include "SoftwareBlendScope.h"
 #include "LMProcs.h"
 #include "LMToolkit.h"
 #include "ThemeTestSupport.h"
@@ -11,22 +12,6 @@
 
 namespace
 {
-
-class SoftwareBlendScope
-{
-public:
-    SoftwareBlendScope()
-        : saved_(LMProcs::AlphaBlend)
-    {
-        LMProcs::AlphaBlend = nullptr;
-        if (!LMAlphaTable)
-            LMBuildAlphaTable();
-    }
-    ~SoftwareBlendScope() { LMProcs::AlphaBlend = saved_; }
-
-private:
-    decltype(LMProcs::AlphaBlend) saved_;
-};
 
 constexpr uint32_t kPremultipliedA = 0x80102040;
 constexpr uint32_t kStraightB = 0x40F0783C; // B 60, G 120, R 240, A 64
