@@ -14,7 +14,7 @@ std::unique_ptr<CTheme> CurrentTheme;
 namespace {
 
 constexpr int kPointerLayerTopmost = 8;
-constexpr int32_t kShadowedStates[] = { kCursorStateNormal, kCursorStateLeftDown };
+constexpr int32_t kShadowedStates[] = {kCursorStateNormal, kCursorStateLeftDown};
 constexpr int kDummyCursorId = 0x81;
 constexpr int kEngineWindowSize = 32;
 
@@ -37,9 +37,7 @@ void RegisterEngineWindowClass()
 
 }  // namespace
 
-CPointer::CPointer()
-    : LMObj(LMObjLayered)
-    , blank_(MakeBlankState())
+CPointer::CPointer() : LMObj(LMObjLayered), blank_(MakeBlankState())
 {
     StatesNotOwned = 1;
     Layer = kPointerLayerTopmost;
@@ -116,8 +114,8 @@ int CPointer::ApplyShadow()
         for (int32_t role = 0; role < kCursorRoleCount; ++role) {
             CThemeCursor* cursor = CurrentTheme->FindCursor(role, state, kThemeCursorGroup);
             if (cursor && cursor->Animation) {
-                cursor->Animation->AddShadow(
-                    s.ShadowX, s.ShadowY, s.ShadowSharpness, s.ShadowDark, 0, 0);
+                cursor->Animation->AddShadow(s.ShadowX, s.ShadowY, s.ShadowSharpness, s.ShadowDark,
+                                             0, 0);
             }
         }
     }

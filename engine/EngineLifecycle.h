@@ -51,7 +51,7 @@ int RunMessageLoop();
 enum class ShutdownStep {
     DisableEngine,
     StopTimer,
-    MarkShutdown, // title "Shutdown", mark 0, hot key gone
+    MarkShutdown,  // title "Shutdown", mark 0, hot key gone
     UnloadHook,
     StopSounds,
     UnmapShared,

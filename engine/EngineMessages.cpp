@@ -3,16 +3,9 @@
 #include "EngineWorld.h"
 
 const wchar_t* const kEngineMessageNames[kEngineMessageCount] = {
-    L"WM_TRV_MOUSEMSG",
-    L"WM_TRV_RESTART",
-    L"WM_TRV_SHUTDOWN",
-    L"WM_TRV_SYSTRAYMSG",
-    L"WM_TRV_GETSYSCUR",
-    L"WM_TRV_UPDATE",
-    L"WM_TRV_REAPPLY",
-    L"WM_TRV_SETVISIBLE",
-    L"WM_TRV_APPLYVALS",
-    L"WM_TRV_TRAIL",
+    L"WM_TRV_MOUSEMSG",  L"WM_TRV_RESTART", L"WM_TRV_SHUTDOWN", L"WM_TRV_SYSTRAYMSG",
+    L"WM_TRV_GETSYSCUR", L"WM_TRV_UPDATE",  L"WM_TRV_REAPPLY",  L"WM_TRV_SETVISIBLE",
+    L"WM_TRV_APPLYVALS", L"WM_TRV_TRAIL",
 };
 
 UINT EngineMessages[kEngineMessageCount] = {};

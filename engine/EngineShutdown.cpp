@@ -98,9 +98,9 @@ std::vector<ShutdownStep> PlanShutdown(const ShutdownFacts& facts)
     steps.push_back(ShutdownStep::StopTimer);
     if (facts.HasPointer)
         steps.push_back(ShutdownStep::MarkShutdown);
-    steps.insert(steps.end(),
-        { ShutdownStep::UnloadHook, ShutdownStep::StopSounds, ShutdownStep::UnmapShared,
-            ShutdownStep::DeletePointer, ShutdownStep::DeleteTheme, ShutdownStep::ReleaseMutex });
+    steps.insert(steps.end(), {ShutdownStep::UnloadHook, ShutdownStep::StopSounds,
+                               ShutdownStep::UnmapShared, ShutdownStep::DeletePointer,
+                               ShutdownStep::DeleteTheme, ShutdownStep::ReleaseMutex});
     if (facts.Restart)
         steps.push_back(ShutdownStep::RunSuccessor);
     steps.push_back(ShutdownStep::PostQuit);

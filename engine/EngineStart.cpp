@@ -24,8 +24,8 @@ constexpr DWORD kStopRequestPauseMs = 500;
 
 void OpenSharedCursorRecord()
 {
-    SharedCursorMapping = World().CreateFileMappingW(
-        INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSharedCursorBytes, kSharedCursorName);
+    SharedCursorMapping = World().CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE,
+                                                     0, kSharedCursorBytes, kSharedCursorName);
     if (!SharedCursorMapping)
         return;
     void* view = World().MapViewOfFile(SharedCursorMapping, FILE_MAP_WRITE, 0, 0, 0);
@@ -61,8 +61,8 @@ void AskOldEngineToStop()
     if (!old)
         return;
     DWORD_PTR result = 0;
-    World().SendMessageTimeoutW(
-        old, kEngineStopRequest, 0, 0, SMTO_ABORTIFHUNG, kStopRequestTimeoutMs, &result);
+    World().SendMessageTimeoutW(old, kEngineStopRequest, 0, 0, SMTO_ABORTIFHUNG,
+                                kStopRequestTimeoutMs, &result);
     World().Sleep(kStopRequestPauseMs);
 }
 
@@ -141,6 +141,6 @@ void CreatePointer(HINSTANCE instance)
     if (EngineWindow)
         LoadHookLibrary();
     World().GetCursorPos(&PointerPos);
-    World().SetProcessWorkingSetSize(
-        World().GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    World().SetProcessWorkingSetSize(World().GetCurrentProcess(), static_cast<SIZE_T>(-1),
+                                     static_cast<SIZE_T>(-1));
 }

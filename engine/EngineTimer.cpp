@@ -31,8 +31,8 @@ int StartUpdateTimer()
 {
     if (UpdateTimerId)
         return 0;
-    UpdateTimerId = World().timeSetEvent(
-        kTickMs, kTickResolutionMs, UpdateTimerProc, 0, TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    UpdateTimerId = World().timeSetEvent(kTickMs, kTickResolutionMs, UpdateTimerProc, 0,
+                                         TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
     return UpdateTimerId != 0;
 }
 

@@ -2,11 +2,11 @@
 
 HINSTANCE EngineInstance = nullptr;
 wchar_t ProgramFolder[kPathChars] = {};
-std::atomic<HWND> EngineWindow { nullptr };
+std::atomic<HWND> EngineWindow{nullptr};
 int EngineEnabled = 0;
 int HotKeyOff = 0;
 int Suspended = 0;
-std::atomic<int> TickBusy { 0 };
+std::atomic<int> TickBusy{0};
 int ReapplyActive = 0;
 UINT UpdateTimerId = 0;
 EngineShadowSettings ShadowSettings;
@@ -35,7 +35,7 @@ void ResetEngineValues()
     TickBusy = 0;
     ReapplyActive = 0;
     UpdateTimerId = 0;
-    ShadowSettings = EngineShadowSettings {};
+    ShadowSettings = EngineShadowSettings{};
     SharedCursorView = nullptr;
     HookLibrary = nullptr;
     EngineMutex = nullptr;

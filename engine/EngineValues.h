@@ -44,7 +44,7 @@ struct SharedCursorPair {
 constexpr int kSharedCursorSlots = 15;
 constexpr DWORD kSharedCursorBytes = 120;
 static_assert(sizeof(SharedCursorPair) * kSharedCursorSlots == kSharedCursorBytes,
-    "the shared record is 120 bytes");
+              "the shared record is 120 bytes");
 
 extern HINSTANCE EngineInstance;
 extern wchar_t ProgramFolder[kPathChars];

@@ -64,7 +64,7 @@ EngineAction DecideRegistered(int engineMessage, WPARAM wParam)
         return DecideOnOff(wParam, EngineAction::ShowPointer, EngineAction::HidePointer);
     case WM_TRV_TRAIL:
         return DecideOnOff(wParam, EngineAction::SuppressTrail, EngineAction::AllowTrail);
-    default: // WM_TRV_SYSTRAYMSG and WM_TRV_APPLYVALS have no handler
+    default:  // WM_TRV_SYSTRAYMSG and WM_TRV_APPLYVALS have no handler
         return EngineAction::Default;
     }
 }

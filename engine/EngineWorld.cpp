@@ -107,13 +107,13 @@ BOOL EngineWorld::CloseHandle(HANDLE handle)
 }
 
 HANDLE EngineWorld::CreateFileMappingW(HANDLE file, SECURITY_ATTRIBUTES* attributes, DWORD protect,
-    DWORD sizeHigh, DWORD sizeLow, const wchar_t* name)
+                                       DWORD sizeHigh, DWORD sizeLow, const wchar_t* name)
 {
     return ::CreateFileMappingW(file, attributes, protect, sizeHigh, sizeLow, name);
 }
 
-void* EngineWorld::MapViewOfFile(
-    HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow, SIZE_T bytes)
+void* EngineWorld::MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow,
+                                 SIZE_T bytes)
 {
     return ::MapViewOfFile(mapping, access, offsetHigh, offsetLow, bytes);
 }
@@ -133,14 +133,14 @@ FARPROC EngineWorld::GetProcAddress(HMODULE module, const char* name)
     return ::GetProcAddress(module, name);
 }
 
-LSTATUS EngineWorld::RegOpenKeyExW(
-    HKEY root, const wchar_t* subkey, DWORD options, REGSAM access, HKEY* key)
+LSTATUS EngineWorld::RegOpenKeyExW(HKEY root, const wchar_t* subkey, DWORD options, REGSAM access,
+                                   HKEY* key)
 {
     return ::RegOpenKeyExW(root, subkey, options, access, key);
 }
 
-LSTATUS EngineWorld::RegSetValueExW(
-    HKEY key, const wchar_t* name, DWORD reserved, DWORD type, const BYTE* data, DWORD bytes)
+LSTATUS EngineWorld::RegSetValueExW(HKEY key, const wchar_t* name, DWORD reserved, DWORD type,
+                                    const BYTE* data, DWORD bytes)
 {
     return ::RegSetValueExW(key, name, reserved, type, data, bytes);
 }
@@ -161,11 +161,11 @@ ATOM EngineWorld::RegisterClassExW(const WNDCLASSEXW* windowClass)
 }
 
 HWND EngineWorld::CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* title,
-    DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-    void* param)
+                                  DWORD style, int x, int y, int width, int height, HWND parent,
+                                  HMENU menu, HINSTANCE instance, void* param)
 {
-    return ::CreateWindowExW(
-        exStyle, className, title, style, x, y, width, height, parent, menu, instance, param);
+    return ::CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
+                             instance, param);
 }
 
 HWND EngineWorld::FindWindowW(const wchar_t* className, const wchar_t* title)
@@ -194,7 +194,7 @@ BOOL EngineWorld::SendNotifyMessageW(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT EngineWorld::SendMessageTimeoutW(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-    UINT flags, UINT timeoutMs, DWORD_PTR* result)
+                                         UINT flags, UINT timeoutMs, DWORD_PTR* result)
 {
     return ::SendMessageTimeoutW(window, message, wParam, lParam, flags, timeoutMs, result);
 }
@@ -234,8 +234,8 @@ BOOL EngineWorld::SetWindowTextW(HWND window, const wchar_t* text)
     return ::SetWindowTextW(window, text);
 }
 
-BOOL EngineWorld::SetWindowPos(
-    HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags)
+BOOL EngineWorld::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
+                               UINT flags)
 {
     return ::SetWindowPos(window, insertAfter, x, y, width, height, flags);
 }
@@ -290,8 +290,8 @@ BOOL EngineWorld::UnregisterHotKey(HWND window, int id)
     return ::UnregisterHotKey(window, id);
 }
 
-MMRESULT EngineWorld::timeSetEvent(
-    UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback, DWORD_PTR user, UINT flags)
+MMRESULT EngineWorld::timeSetEvent(UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback,
+                                   DWORD_PTR user, UINT flags)
 {
     return ::timeSetEvent(delayMs, resolutionMs, callback, user, flags);
 }
@@ -391,8 +391,8 @@ void EngineWorld::GetThemesFolder(wchar_t* buffer)
     ::GetThemesFolder(buffer);
 }
 
-int EngineWorld::ReadRegistryDword(
-    int32_t* out, HKEY root, const wchar_t* subkey, const wchar_t* name, int32_t fallback)
+int EngineWorld::ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
+                                   const wchar_t* name, int32_t fallback)
 {
     return ::ReadRegistryDword(out, root, subkey, name, fallback);
 }

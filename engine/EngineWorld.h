@@ -44,9 +44,9 @@ public:
     virtual BOOL ReleaseMutex(HANDLE mutex);
     virtual BOOL CloseHandle(HANDLE handle);
     virtual HANDLE CreateFileMappingW(HANDLE file, SECURITY_ATTRIBUTES* attributes, DWORD protect,
-        DWORD sizeHigh, DWORD sizeLow, const wchar_t* name);
-    virtual void* MapViewOfFile(
-        HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow, SIZE_T bytes);
+                                      DWORD sizeHigh, DWORD sizeLow, const wchar_t* name);
+    virtual void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow,
+                                SIZE_T bytes);
     virtual BOOL UnmapViewOfFile(const void* view);
 
     // The hook library.
@@ -54,25 +54,25 @@ public:
     virtual FARPROC GetProcAddress(HMODULE module, const char* name);
 
     // Registry writes (reads go through the theme library).
-    virtual LSTATUS RegOpenKeyExW(
-        HKEY root, const wchar_t* subkey, DWORD options, REGSAM access, HKEY* key);
-    virtual LSTATUS RegSetValueExW(
-        HKEY key, const wchar_t* name, DWORD reserved, DWORD type, const BYTE* data, DWORD bytes);
+    virtual LSTATUS RegOpenKeyExW(HKEY root, const wchar_t* subkey, DWORD options, REGSAM access,
+                                  HKEY* key);
+    virtual LSTATUS RegSetValueExW(HKEY key, const wchar_t* name, DWORD reserved, DWORD type,
+                                   const BYTE* data, DWORD bytes);
     virtual LSTATUS RegCloseKey(HKEY key);
 
     // Windows and messages.
     virtual UINT RegisterWindowMessageW(const wchar_t* name);
     virtual ATOM RegisterClassExW(const WNDCLASSEXW* windowClass);
     virtual HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* title,
-        DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,
-        HINSTANCE instance, void* param);
+                                 DWORD style, int x, int y, int width, int height, HWND parent,
+                                 HMENU menu, HINSTANCE instance, void* param);
     virtual HWND FindWindowW(const wchar_t* className, const wchar_t* title);
     virtual BOOL EnumWindows(WNDENUMPROC proc, LPARAM param);
     virtual LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL SendNotifyMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT SendMessageTimeoutW(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-        UINT flags, UINT timeoutMs, DWORD_PTR* result);
+                                        UINT flags, UINT timeoutMs, DWORD_PTR* result);
     virtual void PostQuitMessage(int exitCode);
     virtual BOOL GetMessageW(MSG* message, HWND window, UINT first, UINT last);
     virtual BOOL TranslateMessage(const MSG* message);
@@ -82,8 +82,8 @@ public:
     virtual LONG_PTR GetWindowLongPtrW(HWND window, int index);
     virtual LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
     virtual BOOL SetWindowTextW(HWND window, const wchar_t* text);
-    virtual BOOL SetWindowPos(
-        HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
+    virtual BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
+                              UINT flags);
     virtual HWND GetWindow(HWND window, UINT relation);
     virtual HWND GetParent(HWND window);
     virtual BOOL IsWindowVisible(HWND window);
@@ -96,8 +96,8 @@ public:
     // Hot key and timers.
     virtual BOOL RegisterHotKey(HWND window, int id, UINT modifiers, UINT key);
     virtual BOOL UnregisterHotKey(HWND window, int id);
-    virtual MMRESULT timeSetEvent(
-        UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback, DWORD_PTR user, UINT flags);
+    virtual MMRESULT timeSetEvent(UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback,
+                                  DWORD_PTR user, UINT flags);
     virtual MMRESULT timeKillEvent(UINT id);
     virtual UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC callback);
     virtual BOOL KillTimer(HWND window, UINT_PTR id);
@@ -125,8 +125,8 @@ public:
     // The user's folders and settings (the theme library's helpers).
     virtual void GetCurrentThemePath(wchar_t* buffer);
     virtual void GetThemesFolder(wchar_t* buffer);
-    virtual int ReadRegistryDword(
-        int32_t* out, HKEY root, const wchar_t* subkey, const wchar_t* name, int32_t fallback);
+    virtual int ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
+                                  const wchar_t* name, int32_t fallback);
 };
 
 // The world the engine runs in: the real one unless a test put another.

@@ -8,7 +8,7 @@
 
 struct HotKeyCombo {
     UINT Modifiers = 0;
-    UINT Key = 0; // 0: nothing to register
+    UINT Key = 0;  // 0: nothing to register
 };
 
 // Only the low 16 bits count. A virtual key of 0 gives nothing to register,

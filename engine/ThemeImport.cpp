@@ -50,14 +50,15 @@ bool AskToOverwrite(const wchar_t* themesFolder)
 {
     wchar_t text[kQuestionChars];
     FormatUiText(text, kQuestionChars, GetUiString(kUiOverwriteThemeQuestion),
-        kOverwriteThemeQuestionEnglish, themesFolder);
+                 kOverwriteThemeQuestionEnglish, themesFolder);
     return LMMessageBox(nullptr, text, kEngineAppName, MB_YESNO) == IDYES;
 }
 
 }  // namespace
 
 ImportPlan PlanThemeImport(const std::wstring& argument, const std::wstring& current,
-    const std::wstring& themesFolder, const std::function<bool(const std::wstring&)>& exists)
+                           const std::wstring& themesFolder,
+                           const std::function<bool(const std::wstring&)>& exists)
 {
     ImportPlan plan;
     if (SamePath(argument, current)) {
@@ -79,8 +80,8 @@ ImportPlan PlanThemeImport(const std::wstring& argument, const std::wstring& cur
     return plan;
 }
 
-std::wstring ImportThemeArgument(
-    const wchar_t* argument, const wchar_t* currentPath, const wchar_t* themesFolder)
+std::wstring ImportThemeArgument(const wchar_t* argument, const wchar_t* currentPath,
+                                 const wchar_t* themesFolder)
 {
     std::wstring longArgument = LongPathOf(argument, kArgumentChars);
     std::wstring longCurrent = LongPathOf(currentPath, kPathChars);

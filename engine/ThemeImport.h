@@ -7,28 +7,29 @@
 #include <string>
 
 enum class ImportAction {
-    None, // nothing to import
-    UseCurrent, // the argument is the current-theme file itself
-    UseInThemes, // the argument already lies in the Themes folder
-    AskOverwrite, // a theme of that name is in the Themes folder
-    Copy, // copied into the Themes folder without a question
+    None,          // nothing to import
+    UseCurrent,    // the argument is the current-theme file itself
+    UseInThemes,   // the argument already lies in the Themes folder
+    AskOverwrite,  // a theme of that name is in the Themes folder
+    Copy,          // copied into the Themes folder without a question
 };
 
 struct ImportPlan {
     ImportAction Action = ImportAction::None;
-    std::wstring Target; // the file that is merged
+    std::wstring Target;  // the file that is merged
 };
 
 // argument and current in their long forms. exists tells whether a path names
 // a file. Nothing is imported when the target path would not fit in 260
 // characters.
 ImportPlan PlanThemeImport(const std::wstring& argument, const std::wstring& current,
-    const std::wstring& themesFolder, const std::function<bool(const std::wstring&)>& exists);
+                           const std::wstring& themesFolder,
+                           const std::function<bool(const std::wstring&)>& exists);
 
 // Carries out the plan for a theme file: copies it (after the question when
 // one is due) and returns the file to merge, or empty when there is none.
-std::wstring ImportThemeArgument(
-    const wchar_t* argument, const wchar_t* currentPath, const wchar_t* themesFolder);
+std::wstring ImportThemeArgument(const wchar_t* argument, const wchar_t* currentPath,
+                                 const wchar_t* themesFolder);
 
 // Cursors and name (content flag 1), effects (2) and trails (4) of the target
 // go into the current theme file, which is saved uncompressed; sounds never

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int kSize = 32;
-constexpr int kSamples = 4; // per axis, for smooth edges
+constexpr int kSamples = 4;  // per axis, for smooth edges
 constexpr double kBorder = 1.2;
 constexpr double kPi = 3.14159265358979;
 
@@ -74,7 +74,7 @@ void DrawShapes(LMBitmap& bitmap, int offset, const std::vector<Polygon>& shapes
                     }
                     if (depth < 0)
                         continue;
-                    Colour c = depth < kBorder ? Colour { 20, 20, 20 } : fill;
+                    Colour c = depth < kBorder ? Colour{20, 20, 20} : fill;
                     b += c.B;
                     g += c.G;
                     r += c.R;
@@ -86,33 +86,32 @@ void DrawShapes(LMBitmap& bitmap, int offset, const std::vector<Polygon>& shapes
             const double n = kSamples * kSamples;
             auto byte = [&](double v) { return static_cast<uint32_t>(std::lround(v / n)); };
             double coverage = a / n / 255;
-            *bitmap.PixelAt(offset + x, y) = byte(b * coverage) | byte(g * coverage) << 8
-                | byte(r * coverage) << 16 | byte(a) << 24;
+            *bitmap.PixelAt(offset + x, y) = byte(b * coverage) | byte(g * coverage) << 8 |
+                                             byte(r * coverage) << 16 | byte(a) << 24;
         }
     }
 }
 
 Polygon Arrow()
 {
-    return { { 1, 1 }, { 1, 24 }, { 7, 18.5 }, { 11, 28 }, { 15, 26.5 }, { 11, 17.5 },
-        { 19, 17.5 } };
+    return {{1, 1}, {1, 24}, {7, 18.5}, {11, 28}, {15, 26.5}, {11, 17.5}, {19, 17.5}};
 }
 
 Polygon Rectangle(double left, double top, double right, double bottom)
 {
-    return { { left, top }, { right, top }, { right, bottom }, { left, bottom } };
+    return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
 }
 
 Polygon Dot(double cx, double cy, double radius)
 {
     Polygon dot;
     for (int i = 0; i < 12; ++i)
-        dot.push_back({ cx + radius * std::cos(i * kPi / 6), cy + radius * std::sin(i * kPi / 6) });
+        dot.push_back({cx + radius * std::cos(i * kPi / 6), cy + radius * std::sin(i * kPi / 6)});
     return dot;
 }
 
 std::unique_ptr<CThemeCursor> MakeCursor(int role, int state, int frames, int hotX, int hotY,
-    const std::function<void(LMBitmap&, int)>& draw)
+                                         const std::function<void(LMBitmap&, int)>& draw)
 {
     auto bitmap = std::make_unique<LMBitmap>(kSize * frames, kSize, LMBitmapHasAlpha);
     bitmap->Clear();
@@ -144,7 +143,7 @@ void DrawBusyFrame(LMBitmap& bitmap, int frame)
         double radius = i == 0 ? 4.0 : 2.6;
         dots.push_back(Dot(16 + 10 * std::cos(angle), 16 + 10 * std::sin(angle), radius));
     }
-    DrawShapes(bitmap, frame * kSize, dots, { 250, 200, 90 });
+    DrawShapes(bitmap, frame * kSize, dots, {250, 200, 90});
 }
 
 }  // namespace
@@ -154,20 +153,20 @@ std::unique_ptr<CTheme> MakeDefaultTheme()
     auto theme = std::make_unique<CTheme>();
     theme->Name = DuplicateText(L"Trivane Default");
     theme->Author = DuplicateText(L"Trivane");
-    const Colour white { 250, 250, 250 };
+    const Colour white{250, 250, 250};
     theme->AddCursor(MakeCursor(
-        0, 1, 1, 1, 1, [&](LMBitmap& b, int f) { DrawShapes(b, f * kSize, { Arrow() }, white); }));
+        0, 1, 1, 1, 1, [&](LMBitmap& b, int f) { DrawShapes(b, f * kSize, {Arrow()}, white); }));
     theme->AddCursor(MakeCursor(0, 2, 1, 1, 1, [&](LMBitmap& b, int f) {
-        DrawShapes(b, f * kSize, { Arrow() }, { 250, 190, 120 });
+        DrawShapes(b, f * kSize, {Arrow()}, {250, 190, 120});
     }));
     theme->AddCursor(MakeCursor(3, 1, 8, 16, 16, DrawBusyFrame));
     theme->AddCursor(MakeCursor(4, 1, 1, 16, 16, [&](LMBitmap& b, int f) {
-        DrawShapes(b, f * kSize, { Rectangle(13, 1, 19, 31), Rectangle(1, 13, 31, 19) }, white);
+        DrawShapes(b, f * kSize, {Rectangle(13, 1, 19, 31), Rectangle(1, 13, 31, 19)}, white);
     }));
     theme->AddCursor(MakeCursor(5, 1, 1, 16, 16, [&](LMBitmap& b, int f) {
         DrawShapes(b, f * kSize,
-            { Rectangle(13.5, 6, 18.5, 26), Rectangle(9, 3, 23, 8), Rectangle(9, 24, 23, 29) },
-            white);
+                   {Rectangle(13.5, 6, 18.5, 26), Rectangle(9, 3, 23, 8), Rectangle(9, 24, 23, 29)},
+                   white);
     }));
     theme->ContentFlags = ThemeHasCursors;
     return theme;

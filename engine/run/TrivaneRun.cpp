@@ -75,7 +75,7 @@ int wmain(int argc, wchar_t** argv)
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-            nullptr, &startup, &info)) {
+                        nullptr, &startup, &info)) {
         fwprintf(stderr, L"Could not start %ls\n", program.c_str());
         return 1;
     }
@@ -91,8 +91,8 @@ int wmain(int argc, wchar_t** argv)
     wchar_t title[64] = {};
     GetWindowTextW(window, title, 64);
     wprintf(L"Trivane.exe runs: process %lu, window \"Pavolt\", title \"%ls\", mark 0x%llX\n",
-        info.dwProcessId, title,
-        static_cast<unsigned long long>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+            info.dwProcessId, title,
+            static_cast<unsigned long long>(GetWindowLongPtrW(window, GWLP_USERDATA)));
     wprintf(L"Letting it run for %lu s...\n", seconds);
     fflush(stdout);
     if (WaitForSingleObject(process.Get(), seconds * 1000) == WAIT_OBJECT_0) {

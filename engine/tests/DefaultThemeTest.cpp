@@ -1,5 +1,5 @@
-#include "CTheme.h"
 #include "DefaultTheme.h"
+#include "CTheme.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +23,8 @@ TEST(DefaultThemeTest, ItsCursorsSurviveASaveAndLoad)
         int32_t State;
         int Frames;
     };
-    for (const Case& c : {Case{0, 1, 1}, Case{0, 2, 1}, Case{3, 1, 8}, Case{4, 1, 1},
-             Case{5, 1, 1}}) {
+    for (const Case& c :
+         {Case{0, 1, 1}, Case{0, 2, 1}, Case{3, 1, 8}, Case{4, 1, 1}, Case{5, 1, 1}}) {
         SCOPED_TRACE(testing::Message() << "role " << c.Role << " state " << c.State);
         CThemeCursor* cursor = theme.FindCursor(c.Role, c.State, 1);
         ASSERT_NE(nullptr, cursor);

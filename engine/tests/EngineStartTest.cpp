@@ -95,7 +95,7 @@ TEST_F(EngineStartTest, ARecordThatCannotBeMadeIsSkipped)
         HANDLE Mapping;
         bool Maps;
     };
-    for (const Case& c : { Case { nullptr, true }, Case { world_.Mapping, false } }) {
+    for (const Case& c : {Case{nullptr, true}, Case{world_.Mapping, false}}) {
         SCOPED_TRACE(testing::Message() << "mapping " << c.Mapping << " maps " << c.Maps);
         ResetEngineState();
         world_.Calls.clear();
@@ -113,7 +113,7 @@ TEST_F(EngineStartTest, ARecordThatCannotBeMadeIsSkipped)
 TEST_F(EngineStartTest, NoEngineWindowMeansNoEngine)
 {
     std::wstring readable = folder_.File(L"readable.Trivane");
-    ASSERT_TRUE(SaveTestTheme(readable, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(readable, {{0, 1}}));
     world_.CurrentThemePath = readable;
     world_.CreatedWindow = nullptr;
     EXPECT_EQ(0, StartEngine(instance_));
@@ -148,8 +148,7 @@ TEST_F(EngineStartTest, AChangedDisableShadowIsReported)
         int32_t Setting;
         int Changed;
     };
-    for (const Case& c :
-        { Case { 0, 1, 1 }, Case { 1, 0, 1 }, Case { 1, 1, 0 }, Case { 0, 0, 0 } }) {
+    for (const Case& c : {Case{0, 1, 1}, Case{1, 0, 1}, Case{1, 1, 0}, Case{0, 0, 0}}) {
         SCOPED_TRACE(testing::Message() << "stored " << c.Stored << " setting " << c.Setting);
         ShadowSettings.DisableShadow = c.Stored;
         world_.Settings[L"DisableShadow"] = c.Setting;
@@ -163,7 +162,7 @@ TEST_F(EngineStartTest, AChangedDisableShadowIsReported)
 TEST_F(EngineStartTest, AReadableCurrentThemeIsReported)
 {
     std::wstring readable = folder_.File(L"readable.Trivane");
-    ASSERT_TRUE(SaveTestTheme(readable, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(readable, {{0, 1}}));
     world_.CurrentThemePath = readable;
     EXPECT_NE(0, ReadSettings(nullptr));
 }

@@ -13,6 +13,6 @@ void ResetEngineState()
     ResetEngineValues();
     for (UINT& number : EngineMessages)
         number = 0;
-    PointerPos = POINT {};
+    PointerPos = POINT{};
     ReinstallPending = 0;
 }

@@ -16,5 +16,5 @@ protected:
     void TearDown() override { ResetEngineState(); }
 
     FakeWorld world_;
-    ScopedWorld scope_ { &world_ };
+    ScopedWorld scope_{&world_};
 };

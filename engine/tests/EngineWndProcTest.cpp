@@ -21,7 +21,7 @@ namespace {
 auto Snapshot()
 {
     return std::make_tuple(DrawingHidden, TrailSuppressed, HotKeyOff, Suspended, EngineEnabled,
-        ReapplyActive, EngineStopped, static_cast<HWND>(EngineWindow));
+                           ReapplyActive, EngineStopped, static_cast<HWND>(EngineWindow));
 }
 
 class EngineWndProcTest : public EngineFixture {
@@ -51,7 +51,7 @@ TEST_F(EngineWndProcTest, SetVisibleShowsHidesOrLeavesTheDrawing)
         int Before;
         int After;
     };
-    const Case cases[] = { { 1, 1, 0 }, { 0, 0, 1 }, { 2, 1, 1 }, { 2, 0, 0 } };
+    const Case cases[] = {{1, 1, 0}, {0, 0, 1}, {2, 1, 1}, {2, 0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wParam " << c.Value << " from " << c.Before);
         world_.Calls.clear();
@@ -69,7 +69,7 @@ TEST_F(EngineWndProcTest, TrailSuppressesAllowsOrLeavesTheTrail)
         int Before;
         int After;
     };
-    const Case cases[] = { { 1, 0, 1 }, { 0, 1, 0 }, { 2, 1, 1 }, { 2, 0, 0 } };
+    const Case cases[] = {{1, 0, 1}, {0, 1, 0}, {2, 1, 1}, {2, 0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wParam " << c.Value << " from " << c.Before);
         world_.Calls.clear();
@@ -91,7 +91,7 @@ TEST_F(EngineWndProcTest, HotKeyTogglesAndIsHandled)
 
 TEST_F(EngineWndProcTest, SuspendNoticesDisableTheEngine)
 {
-    for (WPARAM notice : { PBT_APMQUERYSUSPEND, PBT_APMSUSPEND }) {
+    for (WPARAM notice : {PBT_APMQUERYSUSPEND, PBT_APMSUSPEND}) {
         SCOPED_TRACE(testing::Message() << "notice " << notice);
         world_.Calls.clear();
         Suspended = 0;
@@ -106,7 +106,7 @@ TEST_F(EngineWndProcTest, SuspendNoticesDisableTheEngine)
 
 TEST_F(EngineWndProcTest, ResumeNoticesClearTheSuspension)
 {
-    for (WPARAM notice : { PBT_APMQUERYSUSPENDFAILED, PBT_APMRESUMESUSPEND }) {
+    for (WPARAM notice : {PBT_APMQUERYSUSPENDFAILED, PBT_APMRESUMESUSPEND}) {
         SCOPED_TRACE(testing::Message() << "notice " << notice);
         world_.Calls.clear();
         Suspended = 1;
@@ -127,7 +127,7 @@ TEST_F(EngineWndProcTest, OtherPowerNoticesChangeNothing)
 
 TEST_F(EngineWndProcTest, GetSysCurAnswersWithTheSystemCursor)
 {
-    for (WPARAM slot : { 0, 3, 14 }) {
+    for (WPARAM slot : {0, 3, 14}) {
         SCOPED_TRACE(testing::Message() << "slot " << slot);
         LRESULT expected = reinterpret_cast<LRESULT>(GetSystemCursor(static_cast<int>(slot)));
         world_.Calls.clear();
@@ -138,8 +138,12 @@ TEST_F(EngineWndProcTest, GetSysCurAnswersWithTheSystemCursor)
 
 TEST_F(EngineWndProcTest, MessagesWithoutHandlerChangeNothing)
 {
-    const UINT messages[] = { kEngineStopRequest, EngineMessages[WM_TRV_SYSTRAYMSG],
-        EngineMessages[WM_TRV_APPLYVALS], WM_WINDOWPOSCHANGING, WM_WTSSESSION_CHANGE, WM_TIMER };
+    const UINT messages[] = {kEngineStopRequest,
+                             EngineMessages[WM_TRV_SYSTRAYMSG],
+                             EngineMessages[WM_TRV_APPLYVALS],
+                             WM_WINDOWPOSCHANGING,
+                             WM_WTSSESSION_CHANGE,
+                             WM_TIMER};
     EngineEnabled = 1;
     DrawingHidden = 1;
     for (UINT message : messages) {
@@ -148,8 +152,7 @@ TEST_F(EngineWndProcTest, MessagesWithoutHandlerChangeNothing)
         auto before = Snapshot();
         EXPECT_EQ(world_.DefaultResult, Send(message, 1));
         EXPECT_EQ(before, Snapshot());
-        EXPECT_EQ(
-            std::vector<std::string> { world_.Calls.back() }, world_.CallsOf("DefWindowProcW"));
+        EXPECT_EQ(std::vector<std::string>{world_.Calls.back()}, world_.CallsOf("DefWindowProcW"));
         EXPECT_EQ(1u, world_.Calls.size()) << "only the default procedure was asked";
     }
 }
@@ -188,14 +191,14 @@ TEST_F(EngineWndProcTest, ReapplyRestartsOnlyWithAReadableTheme)
 {
     TempFolder folder;
     std::wstring readable = folder.File(L"current.Trivane");
-    ASSERT_TRUE(SaveTestTheme(readable, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(readable, {{0, 1}}));
     std::wstring unreadable = folder.File(L"broken.Trivane");
     ASSERT_TRUE(WriteBytesToFile(unreadable, "not a theme", 11));
     struct Case {
         std::wstring Path;
         bool Successor;
     };
-    for (const Case& c : { Case { readable, true }, Case { unreadable, false } }) {
+    for (const Case& c : {Case{readable, true}, Case{unreadable, false}}) {
         SCOPED_TRACE(testing::Message() << "current theme " << Narrow(c.Path));
         ResetEngineValues();
         RegisterEngineMessages();
@@ -241,7 +244,7 @@ TEST_F(EngineWndProcTest, RestartAndShutdownEndTheEngine)
         int Message;
         bool Successor;
     };
-    for (const Case& c : { Case { WM_TRV_RESTART, true }, Case { WM_TRV_SHUTDOWN, false } }) {
+    for (const Case& c : {Case{WM_TRV_RESTART, true}, Case{WM_TRV_SHUTDOWN, false}}) {
         SCOPED_TRACE(testing::Message() << "message " << Narrow(kEngineMessageNames[c.Message]));
         ResetEngineValues();
         RegisterEngineMessages();
@@ -269,27 +272,27 @@ TEST_F(EngineWndProcTest, TheTableDecidesByMessageAndWord)
         EngineAction Expected;
     };
     const Case cases[] = {
-        { WM_POWERBROADCAST, 0, EngineAction::PowerSuspend },
-        { WM_POWERBROADCAST, 4, EngineAction::PowerSuspend },
-        { WM_POWERBROADCAST, 2, EngineAction::PowerResume },
-        { WM_POWERBROADCAST, 7, EngineAction::PowerResume },
-        { WM_POWERBROADCAST, 1, EngineAction::Default },
-        { WM_TIMER, 133, EngineAction::TrailTimer },
-        { WM_TIMER, 134, EngineAction::ReinstallTimer },
-        { WM_TIMER, 135, EngineAction::Default },
-        { WM_HOTKEY, 0, EngineAction::HotKey },
-        { WM_CLOSE, 0, EngineAction::Close },
-        { EngineMessages[WM_TRV_UPDATE], 0, EngineAction::Update },
-        { EngineMessages[WM_TRV_MOUSEMSG], 0x201, EngineAction::MouseMessage },
-        { EngineMessages[WM_TRV_SYSTRAYMSG], 0, EngineAction::Default },
-        { EngineMessages[WM_TRV_APPLYVALS], 0, EngineAction::Default },
-        { kEngineStopRequest, 0, EngineAction::Default },
+        {WM_POWERBROADCAST, 0, EngineAction::PowerSuspend},
+        {WM_POWERBROADCAST, 4, EngineAction::PowerSuspend},
+        {WM_POWERBROADCAST, 2, EngineAction::PowerResume},
+        {WM_POWERBROADCAST, 7, EngineAction::PowerResume},
+        {WM_POWERBROADCAST, 1, EngineAction::Default},
+        {WM_TIMER, 133, EngineAction::TrailTimer},
+        {WM_TIMER, 134, EngineAction::ReinstallTimer},
+        {WM_TIMER, 135, EngineAction::Default},
+        {WM_HOTKEY, 0, EngineAction::HotKey},
+        {WM_CLOSE, 0, EngineAction::Close},
+        {EngineMessages[WM_TRV_UPDATE], 0, EngineAction::Update},
+        {EngineMessages[WM_TRV_MOUSEMSG], 0x201, EngineAction::MouseMessage},
+        {EngineMessages[WM_TRV_SYSTRAYMSG], 0, EngineAction::Default},
+        {EngineMessages[WM_TRV_APPLYVALS], 0, EngineAction::Default},
+        {kEngineStopRequest, 0, EngineAction::Default},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(
-            testing::Message() << "message 0x" << std::hex << c.Message << " wParam " << c.Word);
-        EXPECT_EQ(
-            static_cast<int>(c.Expected), static_cast<int>(DecideEngineMessage(c.Message, c.Word)));
+        SCOPED_TRACE(testing::Message()
+                     << "message 0x" << std::hex << c.Message << " wParam " << c.Word);
+        EXPECT_EQ(static_cast<int>(c.Expected),
+                  static_cast<int>(DecideEngineMessage(c.Message, c.Word)));
     }
 }
 

@@ -131,14 +131,14 @@ HANDLE FakeWorld::GetCurrentThread()
 BOOL FakeWorld::SetProcessWorkingSetSize(HANDLE process, SIZE_T minimum, SIZE_T maximum)
 {
     Record("SetProcessWorkingSetSize", process, static_cast<long long>(minimum),
-        static_cast<long long>(maximum));
+           static_cast<long long>(maximum));
     return TRUE;
 }
 
 BOOL FakeWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
 {
     Record("ShellExecuteExW", info->lpFile, info->lpDirectory, info->lpParameters, info->fMask,
-        info->nShow, info->cbSize);
+           info->nShow, info->cbSize);
     return TRUE;
 }
 
@@ -203,14 +203,14 @@ BOOL FakeWorld::CloseHandle(HANDLE handle)
 }
 
 HANDLE FakeWorld::CreateFileMappingW(HANDLE file, SECURITY_ATTRIBUTES*, DWORD protect,
-    DWORD sizeHigh, DWORD sizeLow, const wchar_t* name)
+                                     DWORD sizeHigh, DWORD sizeLow, const wchar_t* name)
 {
     Record("CreateFileMappingW", file, protect, sizeHigh, sizeLow, name);
     return Mapping;
 }
 
-void* FakeWorld::MapViewOfFile(
-    HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow, SIZE_T bytes)
+void* FakeWorld::MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow,
+                               SIZE_T bytes)
 {
     Record("MapViewOfFile", mapping, access, offsetHigh, offsetLow, static_cast<long long>(bytes));
     return ViewMaps ? View : nullptr;
@@ -235,16 +235,16 @@ FARPROC FakeWorld::GetProcAddress(HMODULE module, const char* name)
     return found == Procs.end() ? nullptr : found->second;
 }
 
-LSTATUS FakeWorld::RegOpenKeyExW(
-    HKEY root, const wchar_t* subkey, DWORD options, REGSAM access, HKEY* key)
+LSTATUS FakeWorld::RegOpenKeyExW(HKEY root, const wchar_t* subkey, DWORD options, REGSAM access,
+                                 HKEY* key)
 {
     Record("RegOpenKeyExW", root, subkey, options, access);
     *key = reinterpret_cast<HKEY>(0x60);
     return ERROR_SUCCESS;
 }
 
-LSTATUS FakeWorld::RegSetValueExW(
-    HKEY key, const wchar_t* name, DWORD, DWORD type, const BYTE* data, DWORD bytes)
+LSTATUS FakeWorld::RegSetValueExW(HKEY key, const wchar_t* name, DWORD, DWORD type,
+                                  const BYTE* data, DWORD bytes)
 {
     Record("RegSetValueExW", key, name, type, reinterpret_cast<const wchar_t*>(data), bytes);
     return ERROR_SUCCESS;
@@ -270,12 +270,13 @@ UINT FakeWorld::RegisterWindowMessageW(const wchar_t* name)
 ATOM FakeWorld::RegisterClassExW(const WNDCLASSEXW* windowClass)
 {
     Record("RegisterClassExW", windowClass->lpszClassName, windowClass->style,
-        windowClass->cbWndExtra);
+           windowClass->cbWndExtra);
     return 1;
 }
 
 HWND FakeWorld::CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* title,
-    DWORD style, int x, int y, int width, int height, HWND parent, HMENU, HINSTANCE, void*)
+                                DWORD style, int x, int y, int width, int height, HWND parent,
+                                HMENU, HINSTANCE, void*)
 {
     Record("CreateWindowExW", exStyle, className, title, style, x, y, width, height, parent);
     return CreatedWindow;
@@ -317,7 +318,7 @@ BOOL FakeWorld::SendNotifyMessageW(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT FakeWorld::SendMessageTimeoutW(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-    UINT flags, UINT timeoutMs, DWORD_PTR* result)
+                                       UINT flags, UINT timeoutMs, DWORD_PTR* result)
 {
     Record("SendMessageTimeoutW", window, message, wParam, lParam, flags, timeoutMs);
     if (result)
@@ -374,8 +375,8 @@ BOOL FakeWorld::SetWindowTextW(HWND window, const wchar_t* text)
     return TRUE;
 }
 
-BOOL FakeWorld::SetWindowPos(
-    HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags)
+BOOL FakeWorld::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
+                             UINT flags)
 {
     Record("SetWindowPos", window, insertAfter, x, y, width, height, flags);
     return TRUE;
@@ -402,7 +403,7 @@ BOOL FakeWorld::IsWindowVisible(HWND window)
 BOOL FakeWorld::GetWindowRect(HWND window, RECT* rect)
 {
     Record("GetWindowRect", window);
-    *rect = RECT {};
+    *rect = RECT{};
     return FALSE;
 }
 
@@ -444,11 +445,11 @@ BOOL FakeWorld::UnregisterHotKey(HWND window, int id)
     return TRUE;
 }
 
-MMRESULT FakeWorld::timeSetEvent(
-    UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback, DWORD_PTR user, UINT flags)
+MMRESULT FakeWorld::timeSetEvent(UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback,
+                                 DWORD_PTR user, UINT flags)
 {
     Record("timeSetEvent", delayMs, resolutionMs, reinterpret_cast<void*>(callback),
-        static_cast<long long>(user), flags);
+           static_cast<long long>(user), flags);
     return TimerId;
 }
 
@@ -473,7 +474,7 @@ BOOL FakeWorld::KillTimer(HWND window, UINT_PTR id)
 BOOL FakeWorld::GetCursorPos(POINT* point)
 {
     Record("GetCursorPos");
-    *point = POINT { 100, 200 };
+    *point = POINT{100, 200};
     return TRUE;
 }
 
@@ -512,7 +513,7 @@ BOOL FakeWorld::DestroyCursor(HCURSOR cursor)
 BOOL FakeWorld::GetIconInfo(HICON icon, ICONINFO* info)
 {
     Record("GetIconInfo", icon);
-    *info = ICONINFO {};
+    *info = ICONINFO{};
     return FALSE;
 }
 
@@ -571,8 +572,8 @@ void FakeWorld::GetThemesFolder(wchar_t* buffer)
     wcscpy(buffer, ThemesFolder.c_str());
 }
 
-int FakeWorld::ReadRegistryDword(
-    int32_t* out, HKEY root, const wchar_t* subkey, const wchar_t* name, int32_t fallback)
+int FakeWorld::ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
+                                 const wchar_t* name, int32_t fallback)
 {
     Record("ReadRegistryDword", root, subkey, name, fallback);
     auto found = Settings.find(name);

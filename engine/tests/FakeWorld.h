@@ -24,29 +24,29 @@ public:
     // Answers.
     std::wstring CommandLine = L"Trivane.exe";
     std::wstring ModulePath = L"C:\\Engine\\Trivane.exe";
-    std::map<std::wstring, DWORD> FileAttributes; // missing paths do not exist
+    std::map<std::wstring, DWORD> FileAttributes;  // missing paths do not exist
     DWORD LastError = 0;
     DWORD Now = 0;
     int ThreadPriority = THREAD_PRIORITY_NORMAL;
     DWORD PriorityClass = NORMAL_PRIORITY_CLASS;
-    HANDLE ExistingMutex = nullptr; // what OpenMutexW finds
+    HANDLE ExistingMutex = nullptr;  // what OpenMutexW finds
     HANDLE NewMutex = reinterpret_cast<HANDLE>(0x40);
     HANDLE Mapping = reinterpret_cast<HANDLE>(0x50);
-    uint8_t View[256] = {}; // the mapped view
+    uint8_t View[256] = {};  // the mapped view
     bool ViewMaps = true;
     HMODULE Library = nullptr;
     std::map<std::string, FARPROC> Procs;
-    std::map<std::wstring, UINT> Messages; // registered on first use from 0xC100
+    std::map<std::wstring, UINT> Messages;  // registered on first use from 0xC100
     std::map<std::wstring, HWND> WindowsByClass;
-    std::vector<HWND> TopWindows; // what EnumWindows walks
-    std::map<HWND, LONG_PTR> UserData; // GWLP_USERDATA of each window
+    std::vector<HWND> TopWindows;       // what EnumWindows walks
+    std::map<HWND, LONG_PTR> UserData;  // GWLP_USERDATA of each window
     HWND CreatedWindow = reinterpret_cast<HWND>(0x1000);
     MMRESULT TimerId = 7;
     BOOL HotKeyRegisters = TRUE;
-    std::map<std::wstring, int32_t> Settings; // registry DWORDs by value name
+    std::map<std::wstring, int32_t> Settings;  // registry DWORDs by value name
     std::wstring CurrentThemePath = L"C:\\Profile\\CurrentTheme.Trivane";
     std::wstring ThemesFolder = L"C:\\Shared\\Themes";
-    LRESULT DefaultResult = 0x5A; // what DefWindowProcW returns
+    LRESULT DefaultResult = 0x5A;  // what DefWindowProcW returns
 
     LPWSTR GetCommandLineW() override;
     DWORD GetModuleFileNameW(HMODULE module, wchar_t* buffer, DWORD chars) override;
@@ -69,29 +69,29 @@ public:
     BOOL ReleaseMutex(HANDLE mutex) override;
     BOOL CloseHandle(HANDLE handle) override;
     HANDLE CreateFileMappingW(HANDLE file, SECURITY_ATTRIBUTES* attributes, DWORD protect,
-        DWORD sizeHigh, DWORD sizeLow, const wchar_t* name) override;
-    void* MapViewOfFile(
-        HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow, SIZE_T bytes) override;
+                              DWORD sizeHigh, DWORD sizeLow, const wchar_t* name) override;
+    void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow,
+                        SIZE_T bytes) override;
     BOOL UnmapViewOfFile(const void* view) override;
     HMODULE LoadLibraryW(const wchar_t* path) override;
     FARPROC GetProcAddress(HMODULE module, const char* name) override;
-    LSTATUS RegOpenKeyExW(
-        HKEY root, const wchar_t* subkey, DWORD options, REGSAM access, HKEY* key) override;
+    LSTATUS RegOpenKeyExW(HKEY root, const wchar_t* subkey, DWORD options, REGSAM access,
+                          HKEY* key) override;
     LSTATUS RegSetValueExW(HKEY key, const wchar_t* name, DWORD reserved, DWORD type,
-        const BYTE* data, DWORD bytes) override;
+                           const BYTE* data, DWORD bytes) override;
     LSTATUS RegCloseKey(HKEY key) override;
     UINT RegisterWindowMessageW(const wchar_t* name) override;
     ATOM RegisterClassExW(const WNDCLASSEXW* windowClass) override;
     HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
-        int x, int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-        void* param) override;
+                         int x, int y, int width, int height, HWND parent, HMENU menu,
+                         HINSTANCE instance, void* param) override;
     HWND FindWindowW(const wchar_t* className, const wchar_t* title) override;
     BOOL EnumWindows(WNDENUMPROC proc, LPARAM param) override;
     LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL SendNotifyMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT SendMessageTimeoutW(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags,
-        UINT timeoutMs, DWORD_PTR* result) override;
+                                UINT timeoutMs, DWORD_PTR* result) override;
     void PostQuitMessage(int exitCode) override;
     BOOL GetMessageW(MSG* message, HWND window, UINT first, UINT last) override;
     BOOL TranslateMessage(const MSG* message) override;
@@ -99,8 +99,8 @@ public:
     LONG_PTR GetWindowLongPtrW(HWND window, int index) override;
     LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value) override;
     BOOL SetWindowTextW(HWND window, const wchar_t* text) override;
-    BOOL SetWindowPos(
-        HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags) override;
+    BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
+                      UINT flags) override;
     HWND GetWindow(HWND window, UINT relation) override;
     HWND GetParent(HWND window) override;
     BOOL IsWindowVisible(HWND window) override;
@@ -112,7 +112,7 @@ public:
     BOOL RegisterHotKey(HWND window, int id, UINT modifiers, UINT key) override;
     BOOL UnregisterHotKey(HWND window, int id) override;
     MMRESULT timeSetEvent(UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback, DWORD_PTR user,
-        UINT flags) override;
+                          UINT flags) override;
     MMRESULT timeKillEvent(UINT id) override;
     UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC callback) override;
     BOOL KillTimer(HWND window, UINT_PTR id) override;
@@ -133,7 +133,7 @@ public:
     void GetCurrentThemePath(wchar_t* buffer) override;
     void GetThemesFolder(wchar_t* buffer) override;
     int ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey, const wchar_t* name,
-        int32_t fallback) override;
+                          int32_t fallback) override;
 
 private:
     template <typename... Args> void Record(const char* name, const Args&... args);
@@ -142,10 +142,7 @@ private:
 // Puts a world in place for the life of the object.
 class ScopedWorld {
 public:
-    explicit ScopedWorld(EngineWorld* world)
-        : previous_(SetWorld(world))
-    {
-    }
+    explicit ScopedWorld(EngineWorld* world) : previous_(SetWorld(world)) {}
     ~ScopedWorld() { SetWorld(previous_); }
     ScopedWorld(const ScopedWorld&) = delete;
     ScopedWorld& operator=(const ScopedWorld&) = delete;

@@ -18,7 +18,8 @@ public:
           combo_(CreateWindowExW(0, L"COMBOBOX", L"",
                                  WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 168,
                                  120, parent_.Get(), nullptr, GetModuleHandleW(nullptr), nullptr))
-    {}
+    {
+    }
 
     HWND Get() const { return combo_; }
     int Count() const { return static_cast<int>(SendMessageW(combo_, CB_GETCOUNT, 0, 0)); }

@@ -56,13 +56,13 @@ TEST_F(PointerTest, AFileThatDoesNotLoadGivesNoThemeAndNoWindow)
 
 TEST_F(PointerTest, CursorsFollowBlankInFileOrder)
 {
-    ASSERT_TRUE(SaveTestTheme(path_, { { 3, 1 }, { 0, 2 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{3, 1}, {0, 2}}));
     EXPECT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
     ASSERT_NE(nullptr, CurrentTheme);
     std::vector<std::wstring> names;
     for (LMState* state : pointer_->States)
         names.push_back(state->Name);
-    EXPECT_EQ((std::vector<std::wstring> { L"blank", L"3-1", L"0-2" }), names);
+    EXPECT_EQ((std::vector<std::wstring>{L"blank", L"3-1", L"0-2"}), names);
     EXPECT_EQ(1, pointer_->Realized);
     ASSERT_NE(nullptr, pointer_->CurrentState);
     EXPECT_EQ(L"blank", pointer_->CurrentState->Name);
@@ -72,7 +72,7 @@ TEST_F(PointerTest, CursorsFollowBlankInFileOrder)
 
 TEST_F(PointerTest, TheDefaultShadowGrowsACursorRightAndDown)
 {
-    ASSERT_TRUE(SaveTestTheme(path_, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{0, 1}}));
     ASSERT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
     LMVisualState* state = State(L"0-1");
     ASSERT_NE(nullptr, state);
@@ -87,9 +87,9 @@ TEST_F(PointerTest, TheDefaultShadowGrowsACursorRightAndDown)
 TEST_F(PointerTest, OnlyTheFirstNormalAndLeftPressedCursorsGetAShadow)
 {
     // The second 0-1 is never found by role and state, so it keeps its size.
-    ASSERT_TRUE(SaveTestTheme(path_, { { 0, 1 }, { 0, 2 }, { 0, 4 }, { 0, 6 }, { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{0, 1}, {0, 2}, {0, 4}, {0, 6}, {0, 1}}));
     ASSERT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
-    const int expected[] = { 44, 44, 32, 32, 32 };
+    const int expected[] = {44, 44, 32, 32, 32};
     for (int i = 0; i < 5; ++i) {
         CThemeCursor* cursor = CurrentTheme->GetCursorAt(i);
         SCOPED_TRACE(testing::Message() << "cursor " << i << " state " << cursor->State);
@@ -101,7 +101,7 @@ TEST_F(PointerTest, OnlyTheFirstNormalAndLeftPressedCursorsGetAShadow)
 TEST_F(PointerTest, DisableShadowLeavesEveryCursorAsItIs)
 {
     ShadowSettings.DisableShadow = 1;
-    ASSERT_TRUE(SaveTestTheme(path_, { { 0, 1 }, { 0, 2 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{0, 1}, {0, 2}}));
     ASSERT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(testing::Message() << "cursor " << i);
@@ -112,7 +112,7 @@ TEST_F(PointerTest, DisableShadowLeavesEveryCursorAsItIs)
 
 TEST_F(PointerTest, TheEngineWindowIsAHiddenClickThroughPopup)
 {
-    ASSERT_TRUE(SaveTestTheme(path_, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{0, 1}}));
     ASSERT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
     HWND window = EngineWindow;
     ASSERT_NE(nullptr, window);
@@ -120,7 +120,7 @@ TEST_F(PointerTest, TheEngineWindowIsAHiddenClickThroughPopup)
     GetClassNameW(window, className, 32);
     EXPECT_STREQ(L"Pavolt", className);
     EXPECT_EQ(static_cast<LONG_PTR>(WS_POPUP),
-        GetWindowLongPtrW(window, GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_CAPTION));
+              GetWindowLongPtrW(window, GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_CAPTION));
     const LONG_PTR exStyles = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
     EXPECT_EQ(exStyles, GetWindowLongPtrW(window, GWL_EXSTYLE) & exStyles);
     EXPECT_FALSE(IsWindowVisible(window));
@@ -130,9 +130,9 @@ TEST_F(PointerTest, TheEngineWindowIsAHiddenClickThroughPopup)
 
 TEST_F(PointerTest, ReloadingReplacesTheStatesAndDeletingTheObjectTheWindow)
 {
-    ASSERT_TRUE(SaveTestTheme(path_, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{0, 1}}));
     ASSERT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
-    ASSERT_TRUE(SaveTestTheme(path_, { { 5, 1 }, { 6, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(path_, {{5, 1}, {6, 1}}));
     ASSERT_EQ(1, pointer_->LoadThemeFrom(path_.c_str()));
     EXPECT_EQ(3, pointer_->StateCount());
     EXPECT_EQ(nullptr, pointer_->FindState(L"0-1"));

@@ -27,8 +27,8 @@ protected:
         UpdateTimerId = 7;
         HookLibrary = reinterpret_cast<HMODULE>(0x90);
         HookInstalled = 1;
-        world_.Procs["Pvlt0_01"]
-            = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CountingRemove));
+        world_.Procs["Pvlt0_01"] =
+            reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CountingRemove));
         SharedCursorMapping = world_.Mapping;
         SharedCursorView = reinterpret_cast<SharedCursorPair*>(world_.View);
         EngineMutex = world_.NewMutex;
@@ -62,7 +62,7 @@ TEST_F(ShutdownTest, StepsRunInTheirOrder)
     StartRunningEngine();
     ShutdownEngine(0);
     const std::vector<std::string> expected = {
-        "SetWindowTextW 0x1000 Disabled", // DisableEngine
+        "SetWindowTextW 0x1000 Disabled",  // DisableEngine
         "SetWindowLongPtrW 0x1000 -21 0",
         "timeKillEvent 7",
         "SetWindowTextW 0x1000 Shutdown",
@@ -97,9 +97,9 @@ TEST_F(ShutdownTest, ARestartStartsTheProgramAfterTheMutexIsGone)
     ASSERT_GE(started, 0);
     EXPECT_LT(released, started);
     EXPECT_LT(started, quit);
-    EXPECT_EQ("ShellExecuteExW C:\\Engine\\Trivane.exe C:\\Engine null 512 1 "
-            + std::to_string(sizeof(SHELLEXECUTEINFOW)),
-        world_.Calls[started]);
+    EXPECT_EQ("ShellExecuteExW C:\\Engine\\Trivane.exe C:\\Engine null 512 1 " +
+                  std::to_string(sizeof(SHELLEXECUTEINFOW)),
+              world_.Calls[started]);
 }
 
 TEST_F(ShutdownTest, ASecondCallIsHarmless)
@@ -109,7 +109,7 @@ TEST_F(ShutdownTest, ASecondCallIsHarmless)
     world_.Calls.clear();
     ShutdownEngine(1);
     ShutdownEngine(0);
-    EXPECT_EQ(std::vector<std::string> {}, world_.Calls);
+    EXPECT_EQ(std::vector<std::string>{}, world_.Calls);
     EXPECT_EQ(1, RemoveCalls);
 }
 
@@ -125,7 +125,7 @@ TEST_F(ShutdownTest, TheHookIsRemovedOnlyWhenItWasInstalled)
 TEST_F(ShutdownTest, AnEngineThatNeverStartedStopsQuietly)
 {
     ShutdownEngine(0);
-    const std::vector<std::string> expected = { "PlaySoundW 0x0 0x0 0", "PostQuitMessage 1" };
+    const std::vector<std::string> expected = {"PlaySoundW 0x0 0x0 0", "PostQuitMessage 1"};
     EXPECT_EQ(expected, world_.Calls);
 }
 
@@ -136,27 +136,25 @@ TEST_F(ShutdownTest, ThePlanFollowsTheFacts)
         ShutdownFacts Facts;
         std::vector<ShutdownStep> Expected;
     };
-    const std::vector<S> common = { S::UnloadHook, S::StopSounds, S::UnmapShared, S::DeletePointer,
-        S::DeleteTheme, S::ReleaseMutex };
+    const std::vector<S> common = {S::UnloadHook,    S::StopSounds,  S::UnmapShared,
+                                   S::DeletePointer, S::DeleteTheme, S::ReleaseMutex};
     auto with = [&](std::vector<S> before, std::vector<S> after) {
         before.insert(before.end(), common.begin(), common.end());
         before.insert(before.end(), after.begin(), after.end());
         return before;
     };
     const Case cases[] = {
-        { { true, true, true, true }, {} },
-        { { false, false, false, false }, with({ S::StopTimer }, { S::PostQuit }) },
-        { { false, true, false, false },
-            with({ S::DisableEngine, S::StopTimer }, { S::PostQuit }) },
-        { { false, false, true, false }, with({ S::StopTimer, S::MarkShutdown }, { S::PostQuit }) },
-        { { false, true, true, true },
-            with({ S::DisableEngine, S::StopTimer, S::MarkShutdown },
-                { S::RunSuccessor, S::PostQuit }) },
+        {{true, true, true, true}, {}},
+        {{false, false, false, false}, with({S::StopTimer}, {S::PostQuit})},
+        {{false, true, false, false}, with({S::DisableEngine, S::StopTimer}, {S::PostQuit})},
+        {{false, false, true, false}, with({S::StopTimer, S::MarkShutdown}, {S::PostQuit})},
+        {{false, true, true, true},
+         with({S::DisableEngine, S::StopTimer, S::MarkShutdown}, {S::RunSuccessor, S::PostQuit})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
-            << "stopped " << c.Facts.AlreadyStopped << " enabled " << c.Facts.Enabled << " pointer "
-            << c.Facts.HasPointer << " restart " << c.Facts.Restart);
+                     << "stopped " << c.Facts.AlreadyStopped << " enabled " << c.Facts.Enabled
+                     << " pointer " << c.Facts.HasPointer << " restart " << c.Facts.Restart);
         EXPECT_EQ(c.Expected, PlanShutdown(c.Facts));
     }
 }

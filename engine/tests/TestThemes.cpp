@@ -63,8 +63,8 @@ void AddTestTrail(CTheme& theme, int slot)
 void AddTestSound(CTheme& theme, int slot, const std::string& bytes)
 {
     auto sound = std::make_unique<CThemeSound>();
-    sound->Assign(
-        reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<uint32_t>(bytes.size()));
+    sound->Assign(reinterpret_cast<const uint8_t*>(bytes.data()),
+                  static_cast<uint32_t>(bytes.size()));
     theme.Sounds[slot] = std::move(sound);
 }
 

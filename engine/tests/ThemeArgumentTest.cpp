@@ -21,16 +21,16 @@ TEST(ThemeArgumentTest, QuotesAndBlanksAroundAPathGiveThePath)
         const wchar_t* Expected;
     };
     const Case cases[] = {
-        { L"  \"C:\\a b\\x.Trivane\"  ", L"C:\\a b\\x.Trivane" },
-        { L"\"C:\\a b\\x.Trivane\" ", L"C:\\a b\\x.Trivane" },
-        { L"C:\\a b\\x.Trivane", L"C:\\a b\\x.Trivane" },
-        { L"\"C:\\a b\\x.Trivane\"", L"C:\\a b\\x.Trivane" },
-        { L"\t\"C:\\x.Trivane\"\t", L"C:\\x.Trivane" },
-        { L"\"\"C:\\x.Trivane\"", L"C:\\x.Trivane" },
-        { L"", L"<none>" },
-        { L"   ", L"<none>" },
-        { L"\"\"", L"<none>" },
-        { L"\" \"", L"<none>" },
+        {L"  \"C:\\a b\\x.Trivane\"  ", L"C:\\a b\\x.Trivane"},
+        {L"\"C:\\a b\\x.Trivane\" ", L"C:\\a b\\x.Trivane"},
+        {L"C:\\a b\\x.Trivane", L"C:\\a b\\x.Trivane"},
+        {L"\"C:\\a b\\x.Trivane\"", L"C:\\a b\\x.Trivane"},
+        {L"\t\"C:\\x.Trivane\"\t", L"C:\\x.Trivane"},
+        {L"\"\"C:\\x.Trivane\"", L"C:\\x.Trivane"},
+        {L"", L"<none>"},
+        {L"   ", L"<none>"},
+        {L"\"\"", L"<none>"},
+        {L"\" \"", L"<none>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "arguments [" << c.Arguments << "]");
@@ -58,11 +58,11 @@ TEST(ThemeArgumentTest, ArgumentsFollowTheProgramName)
         const wchar_t* Expected;
     };
     const Case cases[] = {
-        { L"Trivane.exe C:\\x.Trivane", L"C:\\x.Trivane" },
-        { L"\"C:\\Program Files\\Trivane.exe\" \"C:\\a b.Trivane\"", L"\"C:\\a b.Trivane\"" },
-        { L"\"C:\\Program Files\\Trivane.exe\"", L"" },
-        { L"Trivane.exe", L"" },
-        { L"Trivane.exe  two", L" two" },
+        {L"Trivane.exe C:\\x.Trivane", L"C:\\x.Trivane"},
+        {L"\"C:\\Program Files\\Trivane.exe\" \"C:\\a b.Trivane\"", L"\"C:\\a b.Trivane\""},
+        {L"\"C:\\Program Files\\Trivane.exe\"", L""},
+        {L"Trivane.exe", L""},
+        {L"Trivane.exe  two", L" two"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "command line [" << c.CommandLine << "]");
@@ -77,13 +77,13 @@ TEST(ThemeArgumentTest, OnlyThemeFileNamesHaveAThemeExtension)
         bool Expected;
     };
     const Case cases[] = {
-        { L"C:\\x.Trivane", true },
-        { L"x.TRIVANE", true },
-        { L"C:\\old.PvltTheme", true },
-        { L".trivane", false },
-        { L"C:\\x.txt", false },
-        { L"C:\\x.trivane.bak", false },
-        { L"", false },
+        {L"C:\\x.Trivane", true},
+        {L"x.TRIVANE", true},
+        {L"C:\\old.PvltTheme", true},
+        {L".trivane", false},
+        {L"C:\\x.txt", false},
+        {L"C:\\x.trivane.bak", false},
+        {L"", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "path [" << c.Path << "]");

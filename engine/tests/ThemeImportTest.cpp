@@ -18,7 +18,7 @@ TEST(ThemeImportPlanTest, TheTargetDependsOnWhereTheArgumentLies)
 {
     const std::wstring current = L"C:\\Profile\\CurrentTheme.Trivane";
     const std::wstring themes = L"C:\\Shared\\Themes";
-    const std::set<std::wstring> existing = { L"C:\\Shared\\Themes\\Taken.Trivane" };
+    const std::set<std::wstring> existing = {L"C:\\Shared\\Themes\\Taken.Trivane"};
     auto exists = [&](const std::wstring& path) { return existing.count(path) > 0; };
     struct Case {
         std::wstring Argument;
@@ -26,13 +26,13 @@ TEST(ThemeImportPlanTest, TheTargetDependsOnWhereTheArgumentLies)
         std::wstring Target;
     };
     const Case cases[] = {
-        { L"c:\\PROFILE\\currenttheme.trivane", ImportAction::UseCurrent, current },
-        { L"C:\\SHARED\\themes\\Mine.Trivane", ImportAction::UseInThemes,
-            L"C:\\Shared\\Themes\\Mine.Trivane" },
-        { L"D:\\Downloads\\Taken.Trivane", ImportAction::AskOverwrite,
-            L"C:\\Shared\\Themes\\Taken.Trivane" },
-        { L"D:\\Downloads\\New.Trivane", ImportAction::Copy, L"C:\\Shared\\Themes\\New.Trivane" },
-        { L"D:\\Downloads\\" + std::wstring(250, L'n') + L".Trivane", ImportAction::None, L"" },
+        {L"c:\\PROFILE\\currenttheme.trivane", ImportAction::UseCurrent, current},
+        {L"C:\\SHARED\\themes\\Mine.Trivane", ImportAction::UseInThemes,
+         L"C:\\Shared\\Themes\\Mine.Trivane"},
+        {L"D:\\Downloads\\Taken.Trivane", ImportAction::AskOverwrite,
+         L"C:\\Shared\\Themes\\Taken.Trivane"},
+        {L"D:\\Downloads\\New.Trivane", ImportAction::Copy, L"C:\\Shared\\Themes\\New.Trivane"},
+        {L"D:\\Downloads\\" + std::wstring(250, L'n') + L".Trivane", ImportAction::None, L""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "argument " << Narrow(c.Argument));
@@ -78,20 +78,20 @@ TEST_F(ThemeImportTest, AnExistingTargetIsReplacedOnlyAfterYes)
         int Answer;
         std::string Kept;
     };
-    for (const Case& c : { Case { IDYES, "new" }, Case { IDNO, "old" } }) {
+    for (const Case& c : {Case{IDYES, "new"}, Case{IDNO, "old"}}) {
         SCOPED_TRACE(testing::Message() << "answer " << c.Answer);
         ASSERT_TRUE(WriteBytesToFile(target_, "old", 3));
         MessageBoxRecorder boxes(c.Answer);
-        std::wstring merged
-            = ImportThemeArgument(argument_.c_str(), current_.c_str(), themes_.c_str());
+        std::wstring merged =
+            ImportThemeArgument(argument_.c_str(), current_.c_str(), themes_.c_str());
         EXPECT_EQ(Narrow(target_), Narrow(merged));
         EXPECT_EQ(c.Kept, Bytes(target_));
         ASSERT_EQ(1u, boxes.Boxes().size());
         const RecordedMessageBox& box = boxes.Boxes()[0];
         EXPECT_EQ(nullptr, box.Owner);
-        EXPECT_EQ(L"A theme file of this name already exists in " + themes_
-                + L". Do you want to replace it?",
-            box.Text);
+        EXPECT_EQ(L"A theme file of this name already exists in " + themes_ +
+                      L". Do you want to replace it?",
+                  box.Text);
         EXPECT_EQ(L"Trivane", box.Caption);
         EXPECT_EQ(static_cast<UINT>(MB_YESNO), box.Type);
     }
@@ -115,9 +115,9 @@ TEST_F(ThemeImportTest, TheCurrentFileAndAThemesFileAreNotCopied)
     for (wchar_t& ch : upperCurrent)
         ch = towupper(ch);
     EXPECT_EQ(Narrow(current_),
-        Narrow(ImportThemeArgument(upperCurrent.c_str(), current_.c_str(), themes_.c_str())));
+              Narrow(ImportThemeArgument(upperCurrent.c_str(), current_.c_str(), themes_.c_str())));
     EXPECT_EQ(Narrow(target_),
-        Narrow(ImportThemeArgument(target_.c_str(), current_.c_str(), themes_.c_str())));
+              Narrow(ImportThemeArgument(target_.c_str(), current_.c_str(), themes_.c_str())));
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ("current", Bytes(current_));
     EXPECT_EQ("inthemes", Bytes(target_));
@@ -128,7 +128,7 @@ protected:
     // A current theme with one arrow, the name "Current", a trail and a sound.
     void WriteCurrent()
     {
-        auto theme = MakeTestTheme({ { 0, 1 } });
+        auto theme = MakeTestTheme({{0, 1}});
         theme->Name = DuplicateText(L"Current");
         AddTestTrail(*theme, 0);
         AddTestSound(*theme, 0, "RIFFcurrent");
@@ -165,7 +165,7 @@ TEST_F(ThemeMergeTest, AnEffectsOnlyThemeGivesOnlyItsEffects)
 TEST_F(ThemeMergeTest, CursorsBringTheirNameAndSoundsNeverMove)
 {
     WriteCurrent();
-    auto cursors = MakeTestTheme({ { 5, 1 }, { 5, 2 } });
+    auto cursors = MakeTestTheme({{5, 1}, {5, 2}});
     cursors->Name = DuplicateText(L"Ocean");
     AddTestSound(*cursors, 2, "RIFFtarget");
     ASSERT_TRUE(SaveTestTheme(target_, *cursors));
@@ -184,7 +184,7 @@ TEST_F(ThemeMergeTest, CursorsBringTheirNameAndSoundsNeverMove)
 TEST_F(ThemeMergeTest, TheMergedFileIsWrittenUncompressed)
 {
     WriteCurrent();
-    ASSERT_TRUE(SaveTestTheme(target_, { { 1, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(target_, {{1, 1}}));
     EXPECT_EQ(1, MergeThemeInto(current_.c_str(), target_.c_str()));
     std::string bytes = Bytes(current_);
     ASSERT_GE(bytes.size(), 184u);
@@ -205,7 +205,7 @@ TEST_F(ThemeMergeTest, NothingIsSavedUnlessBothThemesLoad)
     EXPECT_EQ(0, MergeThemeInto(current_.c_str(), target_.c_str()));
     EXPECT_EQ(before, Bytes(current_)) << "a target that does not load";
 
-    ASSERT_TRUE(SaveTestTheme(target_, { { 1, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(target_, {{1, 1}}));
     ASSERT_TRUE(WriteBytesToFile(current_, "damaged", 7));
     EXPECT_EQ(0, MergeThemeInto(current_.c_str(), target_.c_str()));
     EXPECT_EQ("damaged", Bytes(current_)) << "a current file that does not load";
@@ -213,7 +213,7 @@ TEST_F(ThemeMergeTest, NothingIsSavedUnlessBothThemesLoad)
 
 TEST_F(ThemeMergeTest, WithoutCurrentFileTheTargetBecomesIt)
 {
-    ASSERT_TRUE(SaveTestTheme(target_, { { 1, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(target_, {{1, 1}}));
     EXPECT_EQ(1, MergeThemeInto(current_.c_str(), target_.c_str()));
     auto merged = LoadCurrent();
     EXPECT_NE(nullptr, merged->FindCursor(1, 1, 1));
@@ -225,7 +225,7 @@ TRIVANE_CHILD(MergeWithoutToolkit)
     TempFolder folder;
     std::wstring current = folder.File(L"CurrentTheme.Trivane");
     std::wstring target = folder.File(L"Target.Trivane");
-    if (!SaveTestTheme(target, { { 2, 1 } }))
+    if (!SaveTestTheme(target, {{2, 1}}))
         return 2;
     if (MergeThemeInto(current.c_str(), target.c_str()) != 1)
         return 3;

@@ -29,8 +29,8 @@ protected:
     }
     std::string UpdateCall() const
     {
-        return "SendNotifyMessageW 0x1000 " + std::to_string(EngineMessages[WM_TRV_UPDATE])
-            + " 0 0";
+        return "SendNotifyMessageW 0x1000 " + std::to_string(EngineMessages[WM_TRV_UPDATE]) +
+               " 0 0";
     }
 };
 
@@ -41,7 +41,7 @@ TEST_F(TimerTest, NoTickIsSentWhileAStepRuns)
     EXPECT_FALSE(world_.Called("SendNotifyMessageW"));
     TickBusy = 0;
     Tick(1010);
-    EXPECT_EQ(std::vector<std::string> { UpdateCall() }, world_.CallsOf("SendNotifyMessageW"));
+    EXPECT_EQ(std::vector<std::string>{UpdateCall()}, world_.CallsOf("SendNotifyMessageW"));
 }
 
 TEST_F(TimerTest, PriorityIsCheckedFirstThenAfterMoreThanTwoSeconds)
@@ -49,8 +49,8 @@ TEST_F(TimerTest, PriorityIsCheckedFirstThenAfterMoreThanTwoSeconds)
     TickBusy = 1;
     Tick(1000);
     EXPECT_EQ(1, world_.Count("GetThreadPriority"));
-    EXPECT_EQ(std::vector<std::string> { "SetThreadPriority 0xf1 2" },
-        world_.CallsOf("SetThreadPriority"));
+    EXPECT_EQ(std::vector<std::string>{"SetThreadPriority 0xf1 2"},
+              world_.CallsOf("SetThreadPriority"));
     TickBusy = 0;
     Tick(1010);
     Tick(3000);
@@ -72,7 +72,7 @@ TEST_F(TimerTest, TheTimerStartsAndStopsOnce)
         << "no user value, periodic";
     EXPECT_EQ(1, StopUpdateTimer());
     EXPECT_EQ(0, StopUpdateTimer());
-    EXPECT_EQ(std::vector<std::string> { "timeKillEvent 7" }, world_.CallsOf("timeKillEvent"));
+    EXPECT_EQ(std::vector<std::string>{"timeKillEvent 7"}, world_.CallsOf("timeKillEvent"));
 }
 
 HWND InstalledWindow = nullptr;
@@ -98,8 +98,8 @@ protected:
 TEST_F(HookLibraryTest, AMissingLibraryIsSilent)
 {
     EXPECT_EQ(1, LoadHookLibrary());
-    EXPECT_EQ(std::vector<std::string> { "LoadLibraryW C:\\Engine\\Pvlt0.dll" },
-        world_.CallsOf("LoadLibraryW"));
+    EXPECT_EQ(std::vector<std::string>{"LoadLibraryW C:\\Engine\\Pvlt0.dll"},
+              world_.CallsOf("LoadLibraryW"));
     EXPECT_FALSE(world_.Called("GetProcAddress"));
     UnloadHookLibrary();
     EXPECT_FALSE(world_.Called("GetProcAddress"));
@@ -110,15 +110,15 @@ TEST_F(HookLibraryTest, ALibraryWithoutTheInstallIsSilentAndNotAskedToRemove)
     world_.Library = reinterpret_cast<HMODULE>(0x90);
     EXPECT_EQ(1, LoadHookLibrary());
     UnloadHookLibrary();
-    EXPECT_EQ(std::vector<std::string> { "GetProcAddress 0x90 Pvlt0_00" },
-        world_.CallsOf("GetProcAddress"));
+    EXPECT_EQ(std::vector<std::string>{"GetProcAddress 0x90 Pvlt0_00"},
+              world_.CallsOf("GetProcAddress"));
 }
 
 TEST_F(HookLibraryTest, TheInstallGetsTheWindowAndTheMouseMessage)
 {
     world_.Library = reinterpret_cast<HMODULE>(0x90);
-    world_.Procs["Pvlt0_00"]
-        = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordingInstall));
+    world_.Procs["Pvlt0_00"] =
+        reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordingInstall));
     EXPECT_EQ(1, LoadHookLibrary());
     EXPECT_EQ(reinterpret_cast<HWND>(0x1000), InstalledWindow);
     EXPECT_EQ(EngineMessages[WM_TRV_MOUSEMSG], InstalledMessage);
@@ -126,14 +126,13 @@ TEST_F(HookLibraryTest, TheInstallGetsTheWindowAndTheMouseMessage)
     EXPECT_TRUE(world_.Called("GetProcAddress 0x90 Pvlt0_01"));
 }
 
-class LookupTest : public EngineFixture {
-};
+class LookupTest : public EngineFixture {};
 
 TEST_F(LookupTest, TheEngineWindowIsFoundByItsClass)
 {
     world_.WindowsByClass[L"Pavolt"] = reinterpret_cast<HWND>(0x2000);
     EXPECT_EQ(reinterpret_cast<HWND>(0x2000), FindEngineWindow());
-    EXPECT_EQ(std::vector<std::string> { "FindWindowW Pavolt null" }, world_.Calls);
+    EXPECT_EQ(std::vector<std::string>{"FindWindowW Pavolt null"}, world_.Calls);
 }
 
 TEST_F(LookupTest, OnlyTheFirstMarkedWindowIsToldToReload)
@@ -141,19 +140,18 @@ TEST_F(LookupTest, OnlyTheFirstMarkedWindowIsToldToReload)
     HWND plain = reinterpret_cast<HWND>(0x10);
     HWND panel = reinterpret_cast<HWND>(0x20);
     HWND second = reinterpret_cast<HWND>(0x30);
-    world_.TopWindows = { plain, panel, second };
+    world_.TopWindows = {plain, panel, second};
     world_.UserData[panel] = 0x634DF01A;
     world_.UserData[second] = 0x634DF01A;
     world_.EnumWindows(NotifyThemeListEnumProc, 0);
-    EXPECT_EQ(
-        std::vector<std::string> { "PostMessageW 0x20 0 14 0" }, world_.CallsOf("PostMessageW"));
+    EXPECT_EQ(std::vector<std::string>{"PostMessageW 0x20 0 14 0"}, world_.CallsOf("PostMessageW"));
     EXPECT_FALSE(world_.Called("GetWindowLongPtrW 0x30")) << "the enumeration stopped";
 }
 
 TEST_F(LookupTest, AWordThatOnlyLooksLikeTheMarkIsNotIt)
 {
     HWND window = reinterpret_cast<HWND>(0x10);
-    world_.TopWindows = { window };
+    world_.TopWindows = {window};
     world_.UserData[window] = static_cast<LONG_PTR>(0x1634DF01AULL);
     world_.EnumWindows(NotifyThemeListEnumProc, 0);
     EXPECT_FALSE(world_.Called("PostMessageW"));
@@ -167,9 +165,8 @@ TEST_F(LookupTest, ARunningEngineIsAskedToReapply)
     world_.Calls.clear();
     EXPECT_EQ(1, AnnounceTheme());
     UINT reapply = world_.Messages[L"WM_TRV_REAPPLY"];
-    EXPECT_EQ(
-        std::vector<std::string> { "PostMessageW 0x2000 " + std::to_string(reapply) + " 0 0" },
-        world_.CallsOf("PostMessageW"));
+    EXPECT_EQ(std::vector<std::string>{"PostMessageW 0x2000 " + std::to_string(reapply) + " 0 0"},
+              world_.CallsOf("PostMessageW"));
     EXPECT_LT(world_.IndexOf("EnumWindows"), world_.IndexOf("PostMessageW"))
         << "the control panel hears first";
 }
@@ -188,12 +185,11 @@ class WriteRegStringTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        subkey_
-            = L"Software\\TrivaneTests\\WriteRegString" + std::to_wstring(GetCurrentProcessId());
+        subkey_ =
+            L"Software\\TrivaneTests\\WriteRegString" + std::to_wstring(GetCurrentProcessId());
         HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExW(HKEY_CURRENT_USER, subkey_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                nullptr, &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, subkey_.c_str(), 0, nullptr, 0,
+                                                 KEY_ALL_ACCESS, nullptr, &key, nullptr));
         RegCloseKey(key);
     }
     void TearDown() override { RegDeleteKeyW(HKEY_CURRENT_USER, subkey_.c_str()); }
@@ -203,16 +199,15 @@ protected:
 
 TEST_F(WriteRegStringTest, StoresTextWithItsTerminator)
 {
-    for (const wchar_t* text : { L"C:\\Engine\\Trivane.exe", L"" }) {
+    for (const wchar_t* text : {L"C:\\Engine\\Trivane.exe", L""}) {
         SCOPED_TRACE(testing::Message() << "text [" << text << "]");
         WriteRegString(text, HKEY_CURRENT_USER, subkey_.c_str(), L"Value");
         DWORD type = 0;
         DWORD bytes = 0;
         wchar_t read[64] = {};
         DWORD size = sizeof(read);
-        ASSERT_EQ(ERROR_SUCCESS,
-            RegGetValueW(
-                HKEY_CURRENT_USER, subkey_.c_str(), L"Value", RRF_RT_ANY, &type, read, &size));
+        ASSERT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, subkey_.c_str(), L"Value",
+                                              RRF_RT_ANY, &type, read, &size));
         bytes = size;
         EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
         EXPECT_EQ(2 * (wcslen(text) + 1), bytes);

@@ -14,9 +14,9 @@ namespace {
 
 constexpr DWORD kThreadWaitMs = 5000;
 
-std::mutex g_lock; // one install or removal at a time
-std::atomic<HWND> g_target { nullptr };
-std::atomic<UINT> g_message { 0 };
+std::mutex g_lock;  // one install or removal at a time
+std::atomic<HWND> g_target{nullptr};
+std::atomic<UINT> g_message{0};
 ScopedKernelHandle g_thread;
 DWORD g_threadId = 0;
 
@@ -50,9 +50,9 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
 HMODULE ThisModule()
 {
     HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<const wchar_t*>(&MouseHookProc), &module);
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<const wchar_t*>(&MouseHookProc), &module);
     return module;
 }
 
@@ -107,7 +107,7 @@ int WINAPI Pvlt0_00(HWND window, UINT message)
         return 0;
     // The thread signals once its hook is in place, or ends when it cannot
     // hook; either way it no longer needs start.
-    HANDLE waits[2] = { start.Ready.Get(), g_thread.Get() };
+    HANDLE waits[2] = {start.Ready.Get(), g_thread.Get()};
     WaitForMultipleObjects(2, waits, FALSE, INFINITE);
     if (start.Hooked)
         return 1;

@@ -56,7 +56,7 @@ TEST_F(ArgumentTest, TheCurrentFileItselfIsMergedIntoItself)
 TEST_F(ArgumentTest, AThemeInTheThemesFolderIsMergedWithoutCopy)
 {
     std::wstring inThemes = themesFolder_ + L"\\ProcessTest In Themes.Trivane";
-    ASSERT_TRUE(SaveTestTheme(inThemes, { { 4, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(inThemes, {{4, 1}}));
     std::string before;
     ASSERT_TRUE(ReadBytesFromFile(inThemes, &before));
     RunWithEngine(L"\"" + inThemes + L"\"");
@@ -74,7 +74,7 @@ TEST_F(ArgumentTest, QuotesAndBlanksOpenTheSameFile)
     std::wstring spaced = folder_.File(L"a b");
     ASSERT_TRUE(CreateDirectoryW(spaced.c_str(), nullptr));
     std::wstring theme = spaced + L"\\ProcessTest Quoted.Trivane";
-    ASSERT_TRUE(SaveTestTheme(theme, { { 7, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(theme, {{7, 1}}));
     RunWithEngine(L"  \"" + theme + L"\"  ");
     ExpectEngineRestarted();
     EXPECT_NE(nullptr, LoadCurrent()->FindCursor(7, 1, 1));
@@ -105,7 +105,7 @@ TEST_F(ArgumentTest, AnEffectsOnlyThemeKeepsTheCursors)
 TEST_F(ArgumentTest, WithoutRunningEngineTheProcessBecomesTheEngine)
 {
     std::wstring path = folder_.File(L"ProcessTest Alone.Trivane");
-    ASSERT_TRUE(SaveTestTheme(path, { { 2, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(path, {{2, 1}}));
     EngineProcess engine = StartEngineProgram(L"\"" + path + L"\"");
     ASSERT_TRUE(engine.IsValid());
     EXPECT_NE(nullptr, WaitForEngineWindow(engine.Id(), kEngineStartMs));
@@ -138,7 +138,7 @@ using BadInputTest = EngineProcessTest;
 
 TEST_F(BadInputTest, AnyHotKeySettingLeavesAWorkingEngine)
 {
-    for (DWORD value : { 0u, 0xFFFFFFFFu, 0x300u }) {
+    for (DWORD value : {0u, 0xFFFFFFFFu, 0x300u}) {
         SCOPED_TRACE(testing::Message() << "HotKey 0x" << std::hex << value);
         SetSetting(L"HotKey", value);
         EngineProcess engine;
@@ -173,7 +173,7 @@ TEST_F(BadInputTest, AForeignEngineWindowThatNeverAnswersDoesNotHoldTheStart)
         windowClass.lpszClassName = L"Pavolt";
         RegisterClassExW(&windowClass);
         HWND window = CreateWindowExW(0, L"Pavolt", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-            GetModuleHandleW(nullptr), nullptr);
+                                      GetModuleHandleW(nullptr), nullptr);
         SetEvent(created.Get());
         // Never pumps: every message sent to the window waits.
         WaitForSingleObject(release.Get(), INFINITE);

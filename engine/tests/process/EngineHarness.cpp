@@ -38,8 +38,8 @@ DWORD EngineProcess::WaitForExit(DWORD timeoutMs) const
     if (!process_)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
-    PumpMessagesUntil(
-        [&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; }, timeoutMs);
+    PumpMessagesUntil([&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; },
+                      timeoutMs);
     GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
@@ -59,7 +59,7 @@ EngineProcess StartEngineProgram(const std::wstring& arguments)
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-            ProgramFolderOfTests().c_str(), &startup, &info)) {
+                        ProgramFolderOfTests().c_str(), &startup, &info)) {
         return EngineProcess();
     }
     CloseHandle(info.hThread);
@@ -131,8 +131,8 @@ std::wstring WindowTitle(HWND window)
 {
     wchar_t title[64] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(
-        window, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(title), SMTO_ABORTIFHUNG, 2000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(title), SMTO_ABORTIFHUNG,
+                        2000, &copied);
     return title;
 }
 

@@ -15,11 +15,7 @@ struct EngineWindowInfo {
 class EngineProcess {
 public:
     EngineProcess() = default;
-    EngineProcess(HANDLE process, DWORD id)
-        : process_(process)
-        , id_(id)
-    {
-    }
+    EngineProcess(HANDLE process, DWORD id) : process_(process), id_(id) {}
 
     bool IsValid() const { return process_.IsValid(); }
     DWORD Id() const { return id_; }

@@ -15,7 +15,7 @@ TEST_F(StartTest, TheEngineWindowTellsOthersItsState)
     HWND window = StartRunningEngine(&engine);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(static_cast<LONG_PTR>(WS_POPUP),
-        GetWindowLongPtrW(window, GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_CAPTION));
+              GetWindowLongPtrW(window, GWL_STYLE) & (WS_POPUP | WS_CHILD | WS_CAPTION));
     const LONG_PTR exStyles = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
     EXPECT_EQ(exStyles, GetWindowLongPtrW(window, GWL_EXSTYLE) & exStyles);
     EXPECT_FALSE(IsWindowVisible(window));
@@ -43,18 +43,17 @@ TEST_F(StartTest, NoEngineStartsWhenItCannotShowATheme)
         std::function<void()> Prepare;
     };
     const Case cases[] = {
-        { "Disabled", [&] { SetSetting(L"Disabled", 1); } },
-        { "no current theme", [&] { DeleteCurrentTheme(); } },
-        { "a current theme that peeks but does not load",
-            [&] {
-                // A header that passes the peek over a body that is not there.
-                std::string header(184, '\0');
-                const uint32_t fields[][2]
-                    = { { 0, 1 }, { 4, 184 }, { 8, 1000 }, { 12, 2002 }, { 120, 50 } };
-                for (const auto& field : fields)
-                    memcpy(&header[field[0]], &field[1], 4);
-                ASSERT_TRUE(WriteBytesToFile(currentPath_, header.data(), header.size()));
-            } },
+        {"Disabled", [&] { SetSetting(L"Disabled", 1); }},
+        {"no current theme", [&] { DeleteCurrentTheme(); }},
+        {"a current theme that peeks but does not load",
+         [&] {
+             // A header that passes the peek over a body that is not there.
+             std::string header(184, '\0');
+             const uint32_t fields[][2] = {{0, 1}, {4, 184}, {8, 1000}, {12, 2002}, {120, 50}};
+             for (const auto& field : fields)
+                 memcpy(&header[field[0]], &field[1], 4);
+             ASSERT_TRUE(WriteBytesToFile(currentPath_, header.data(), header.size()));
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

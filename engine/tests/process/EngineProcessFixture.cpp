@@ -12,9 +12,8 @@ std::optional<DWORD> ReadSetting(const wchar_t* name)
 {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegGetValueW(
-            HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size)
-        != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return value;
@@ -23,9 +22,8 @@ std::optional<DWORD> ReadSetting(const wchar_t* name)
 void WriteSetting(const wchar_t* name, const std::optional<DWORD>& value)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(
-            HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
-        != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
         return;
     }
     ScopedRegKey owner(key);
@@ -87,7 +85,7 @@ void EngineProcessTest::TearDown()
 
 void EngineProcessTest::WriteCurrentTheme()
 {
-    ASSERT_TRUE(SaveTestTheme(currentPath_, { { 0, 1 } }));
+    ASSERT_TRUE(SaveTestTheme(currentPath_, {{0, 1}}));
 }
 
 void EngineProcessTest::DeleteCurrentTheme()

@@ -23,8 +23,7 @@ struct Posted {
 // A window that records every WM_TRV_MOUSEMSG it gets.
 class Receiver {
 public:
-    explicit Receiver(UINT message)
-        : message_(message)
+    explicit Receiver(UINT message) : message_(message)
     {
         WNDCLASSW windowClass = {};
         windowClass.lpfnWndProc = Procedure;
@@ -32,7 +31,7 @@ public:
         windowClass.lpszClassName = L"Pvlt0TestReceiver";
         RegisterClassW(&windowClass);
         window_.Reset(CreateWindowExW(0, L"Pvlt0TestReceiver", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-            nullptr, GetModuleHandleW(nullptr), this));
+                                      nullptr, GetModuleHandleW(nullptr), this));
         SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
 
@@ -44,7 +43,7 @@ private:
     {
         auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self && message == self->message_) {
-            self->Received.push_back({ wParam, lParam });
+            self->Received.push_back({wParam, lParam});
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
@@ -71,7 +70,7 @@ void SendMouse(std::initializer_list<std::pair<DWORD, DWORD>> events)
 
 void LeftClick()
 {
-    SendMouse({ { MOUSEEVENTF_LEFTDOWN, 0 }, { MOUSEEVENTF_LEFTUP, 0 } });
+    SendMouse({{MOUSEEVENTF_LEFTDOWN, 0}, {MOUSEEVENTF_LEFTUP, 0}});
 }
 
 class Pvlt0Test : public testing::Test {
@@ -112,10 +111,12 @@ TEST_F(Pvlt0Test, ButtonPressesAndReleasesArePostedInOrder)
 {
     Receiver receiver(message_);
     ASSERT_EQ(1, install_(receiver.Window(), message_));
-    SendMouse({ { MOUSEEVENTF_LEFTDOWN, 0 }, { MOUSEEVENTF_LEFTUP, 0 },
-        { MOUSEEVENTF_RIGHTDOWN, 0 }, { MOUSEEVENTF_RIGHTUP, 0 } });
+    SendMouse({{MOUSEEVENTF_LEFTDOWN, 0},
+               {MOUSEEVENTF_LEFTUP, 0},
+               {MOUSEEVENTF_RIGHTDOWN, 0},
+               {MOUSEEVENTF_RIGHTUP, 0}});
     PumpMessagesUntil([&] { return receiver.Received.size() >= 4; }, kDeliveryMs);
-    EXPECT_EQ((std::vector<WPARAM> { 0x201, 0x202, 0x204, 0x205 }), Buttons(receiver));
+    EXPECT_EQ((std::vector<WPARAM>{0x201, 0x202, 0x204, 0x205}), Buttons(receiver));
     for (const Posted& posted : receiver.Received)
         EXPECT_EQ(0, posted.Extra);
 }
@@ -124,13 +125,15 @@ TEST_F(Pvlt0Test, WheelExtraButtonsAndMovesAreNotReported)
 {
     Receiver receiver(message_);
     ASSERT_EQ(1, install_(receiver.Window(), message_));
-    SendMouse({ { MOUSEEVENTF_WHEEL, WHEEL_DELTA }, { MOUSEEVENTF_XDOWN, XBUTTON1 },
-        { MOUSEEVENTF_XUP, XBUTTON1 }, { MOUSEEVENTF_MOVE, 0 } });
+    SendMouse({{MOUSEEVENTF_WHEEL, WHEEL_DELTA},
+               {MOUSEEVENTF_XDOWN, XBUTTON1},
+               {MOUSEEVENTF_XUP, XBUTTON1},
+               {MOUSEEVENTF_MOVE, 0}});
     // A click after them shows that the events before it were seen.
     LeftClick();
     PumpMessagesUntil([&] { return receiver.Received.size() >= 2; }, kDeliveryMs);
     PumpMessagesFor(kQuietMs);
-    EXPECT_EQ((std::vector<WPARAM> { 0x201, 0x202 }), Buttons(receiver));
+    EXPECT_EQ((std::vector<WPARAM>{0x201, 0x202}), Buttons(receiver));
 }
 
 TEST_F(Pvlt0Test, NothingIsReportedAfterTheRemoval)
@@ -151,7 +154,7 @@ TEST_F(Pvlt0Test, RemovingFirstOrTwiceIsSafe)
     ASSERT_EQ(1, install_(receiver.Window(), message_));
     LeftClick();
     PumpMessagesUntil([&] { return receiver.Received.size() >= 2; }, kDeliveryMs);
-    EXPECT_EQ((std::vector<WPARAM> { 0x201, 0x202 }), Buttons(receiver));
+    EXPECT_EQ((std::vector<WPARAM>{0x201, 0x202}), Buttons(receiver));
     EXPECT_EQ(1, remove_());
     EXPECT_EQ(1, remove_());
 }
@@ -166,7 +169,7 @@ TEST_F(Pvlt0Test, ASecondInstallRetargets)
     LeftClick();
     PumpMessagesUntil([&] { return second.Received.size() >= 2; }, kDeliveryMs);
     PumpMessagesFor(kQuietMs);
-    EXPECT_EQ((std::vector<WPARAM> { 0x201, 0x202 }), Buttons(second));
+    EXPECT_EQ((std::vector<WPARAM>{0x201, 0x202}), Buttons(second));
     EXPECT_TRUE(first.Received.empty());
 }
 
