@@ -4,11 +4,30 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <functional>
 
 namespace {
 
 constexpr DWORD kStopWaitMs = 10000;
+constexpr DWORD kPollMs = 50;
+
+// Checks the condition every few milliseconds (other processes send no
+// messages here to wake a message wait), pumping this thread's messages.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (PumpMessagesUntil(done, 0))
+            return true;
+        DWORD passed = GetTickCount() - start;
+        if (passed >= timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min(kPollMs, timeoutMs - passed),
+                                  QS_ALLINPUT);
+    }
+}
 
 std::wstring ProgramFolderOfTests()
 {
@@ -38,8 +57,7 @@ DWORD EngineProcess::WaitForExit(DWORD timeoutMs) const
     if (!process_)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
-    PumpMessagesUntil([&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; },
-                      timeoutMs);
+    WaitUntil([&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; }, timeoutMs);
     GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
@@ -82,7 +100,7 @@ std::vector<EngineWindowInfo> EngineWindows()
 HWND WaitForEngineWindow(DWORD processId, DWORD timeoutMs)
 {
     HWND found = nullptr;
-    PumpMessagesUntil(
+    WaitUntil(
         [&] {
             for (const EngineWindowInfo& info : EngineWindows()) {
                 if (info.ProcessId == processId)
@@ -97,7 +115,7 @@ HWND WaitForEngineWindow(DWORD processId, DWORD timeoutMs)
 EngineWindowInfo WaitForSuccessor(DWORD oldProcessId, DWORD timeoutMs)
 {
     EngineWindowInfo found;
-    PumpMessagesUntil(
+    WaitUntil(
         [&] {
             for (const EngineWindowInfo& info : EngineWindows()) {
                 if (info.ProcessId != oldProcessId)
