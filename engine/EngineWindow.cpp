@@ -86,8 +86,8 @@ void ReinstallDummies(HWND window)
     SetDummyCursors();
 }
 
-// The result, or nothing when DefWindowProcW decides.
-bool Carry(EngineAction action, HWND window, WPARAM wParam, LRESULT* result)
+// Actions whose result the procedure returns itself; false for the others.
+bool CarryHandled(EngineAction action, WPARAM wParam, LRESULT* result)
 {
     switch (action) {
     case EngineAction::PowerSuspend:
@@ -95,15 +95,6 @@ bool Carry(EngineAction action, HWND window, WPARAM wParam, LRESULT* result)
         DisableEngine();
         *result = 1;
         return true;
-    case EngineAction::PowerResume:
-        Suspended = 0;
-        return false;
-    case EngineAction::TrailTimer:
-        TrailTimerGate();
-        return false;
-    case EngineAction::ReinstallTimer:
-        ReinstallDummies(window);
-        return false;
     case EngineAction::HotKey:
         HotKeyOff = !HotKeyOff;
         *result = 0;
@@ -112,37 +103,53 @@ bool Carry(EngineAction action, HWND window, WPARAM wParam, LRESULT* result)
         UpdateStep();
         *result = 0;
         return true;
-    case EngineAction::MouseMessage:
-        OnMouseMessage(static_cast<UINT>(wParam));
-        return false;
-    case EngineAction::Reapply:
-        Reapply();
-        return false;
-    case EngineAction::Restart:
-        ShutdownEngine(1);
-        return false;
-    case EngineAction::Shutdown:
-        ShutdownEngine(0);
-        return false;
     case EngineAction::GetSystemCursor:
         *result = reinterpret_cast<LRESULT>(GetSystemCursor(static_cast<int>(wParam)));
         return true;
-    case EngineAction::ShowPointer:
-    case EngineAction::HidePointer:
-        DrawingHidden = action == EngineAction::HidePointer;
-        return false;
-    case EngineAction::SuppressTrail:
-    case EngineAction::AllowTrail:
-        TrailSuppressed = action == EngineAction::SuppressTrail;
-        return false;
     case EngineAction::Close:
+        // The default would destroy the window and leave the engine running.
         ShutdownEngine(0);
         *result = 0;
         return true;
-    case EngineAction::Default:
+    default:
+        return false;
+    }
+}
+
+// Actions after which DefWindowProcW still gives the result.
+void CarryBeforeDefault(EngineAction action, HWND window, WPARAM wParam)
+{
+    switch (action) {
+    case EngineAction::PowerResume:
+        Suspended = 0;
+        break;
+    case EngineAction::TrailTimer:
+        TrailTimerGate();
+        break;
+    case EngineAction::ReinstallTimer:
+        ReinstallDummies(window);
+        break;
+    case EngineAction::MouseMessage:
+        OnMouseMessage(static_cast<UINT>(wParam));
+        break;
+    case EngineAction::Reapply:
+        Reapply();
+        break;
+    case EngineAction::Restart:
+    case EngineAction::Shutdown:
+        ShutdownEngine(action == EngineAction::Restart);
+        break;
+    case EngineAction::ShowPointer:
+    case EngineAction::HidePointer:
+        DrawingHidden = action == EngineAction::HidePointer;
+        break;
+    case EngineAction::SuppressTrail:
+    case EngineAction::AllowTrail:
+        TrailSuppressed = action == EngineAction::SuppressTrail;
+        break;
+    default:
         break;
     }
-    return false;
 }
 
 }  // namespace
@@ -173,9 +180,11 @@ EngineAction DecideEngineMessage(UINT message, WPARAM wParam)
 LRESULT CALLBACK EngineWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
+        EngineAction action = DecideEngineMessage(message, wParam);
         LRESULT result = 0;
-        if (Carry(DecideEngineMessage(message, wParam), window, wParam, &result))
+        if (CarryHandled(action, wParam, &result))
             return result;
+        CarryBeforeDefault(action, window, wParam);
         return World().DefWindowProcW(window, message, wParam, lParam);
     } catch (...) {
         return 0;
