@@ -43,6 +43,43 @@ void DrawMaskLayer(LMBitmapState& state, HDC hdc, int originX, int originY, cons
         state.PlainCopy ? LMDrawPlainCopy : 0);
 }
 
+void DrawState(LMVisualState& state, LMBitmapState* bitmapState, HDC hdc, int originX, int originY,
+    const RECT& clip, float alpha)
+{
+    int width = clip.right - clip.left, height = clip.bottom - clip.top;
+    int dstX = clip.left - originX, dstY = clip.top - originY;
+    if (bitmapState) {
+        bitmapState->DrawFrame(
+            hdc, dstX, dstY, clip.left, clip.top, width, height, static_cast<int>(alpha));
+    } else {
+        state.Draw(hdc, dstX, dstY, clip.left, clip.top, width, height);
+    }
+}
+
+// Shown children from the first (bottom) to the last, each given the part of
+// the request that falls in its frame; later children lie on top.
+void DrawChildren(
+    LMObj& obj, HDC target, int originX, int originY, const RECT& request, float alpha)
+{
+    RECT insets;
+    obj.GetStateMargins(&insets, nullptr, nullptr);
+    int shiftX = obj.ClientOffsetX - insets.left, shiftY = obj.ClientOffsetY - insets.top;
+    int width = request.right - request.left, height = request.bottom - request.top;
+    for (size_t i = 0; i < obj.Children.size(); ++i) {
+        LMObj* child = obj.Children[i];
+        if (!child->Shown)
+            continue;
+        RECT cb;
+        child->GetBounds(&cb);
+        RECT part = Clip(request.left - cb.left + shiftX, request.top - cb.top + shiftY, width,
+            height, cb.right - cb.left, cb.bottom - cb.top);
+        if (IsEmpty(part))
+            continue;
+        child->Draw(target, originX + shiftX - cb.left, originY + shiftY - cb.top, part.left,
+            part.top, part.right - part.left, part.bottom - part.top, alpha);
+    }
+}
+
 // Ends the paint however the drawing ends.
 class PaintScope
 {
@@ -103,43 +140,22 @@ int LMObj::Draw(HDC hdc, int originX, int originY, int x, int y, int width, int 
         return 0;
     LMBitmapState* bitmapState = BitmapStateOf(CurrentState);
     bool maskMode = bitmapState && bitmapState->MaskLayer;
-    HDC target = hdc;
-    int targetX = originX, targetY = originY;
-    if (maskMode) {
-        bitmapState->MaskLayer->Clear();
-        target = bitmapState->MaskLayer->GetDC();
-        targetX = targetY = 0;
-    }
-    int ownAlpha = GetCurrentAlpha();
     RECT clip {};
     if (CurrentState)
         clip = Clip(x, y, width, height, CurrentState->FrameWidth, CurrentState->FrameHeight);
-    if (!maskMode && !IsEmpty(clip)) {
-        int w = clip.right - clip.left, h = clip.bottom - clip.top;
-        int dstX = clip.left - originX, dstY = clip.top - originY;
-        if (bitmapState)
-            bitmapState->DrawFrame(
-                hdc, dstX, dstY, clip.left, clip.top, w, h, static_cast<int>(alpha));
-        else
-            CurrentState->Draw(hdc, dstX, dstY, clip.left, clip.top, w, h);
+    RECT request = LMRectFromSize(x, y, width, height);
+    float childAlpha = alpha * GetCurrentAlpha() / 255.0f;
+    if (!maskMode) {
+        if (!IsEmpty(clip))
+            DrawState(*CurrentState, bitmapState, hdc, originX, originY, clip, alpha);
+        DrawChildren(*this, hdc, originX, originY, request, childAlpha);
+        return 1;
     }
-    RECT insets;
-    GetStateMargins(&insets, nullptr, nullptr);
-    int shiftX = ClientOffsetX - insets.left, shiftY = ClientOffsetY - insets.top;
-    for (size_t i = 0; i < Children.size(); ++i) {
-        LMObj* child = Children[i];
-        if (!child->Shown)
-            continue;
-        RECT cb;
-        child->GetBounds(&cb);
-        RECT part = Clip(x - cb.left + shiftX, y - cb.top + shiftY, width, height,
-            cb.right - cb.left, cb.bottom - cb.top);
-        if (IsEmpty(part))
-            continue;
-        child->Draw(target, targetX + shiftX - cb.left, targetY + shiftY - cb.top, part.left,
-            part.top, part.right - part.left, part.bottom - part.top, alpha * ownAlpha / 255.0f);
-    }
-    if (maskMode && !IsEmpty(clip))
+    // The children go into the cleared mask layer, in frame coordinates.
+    LMBitmap& layer = *bitmapState->MaskLayer;
+    layer.Clear();
+    DrawChildren(*this, layer.GetDC(), 0, 0, request, childAlpha);
+    if (!IsEmpty(clip))
         DrawMaskLayer(*bitmapState, hdc, originX, originY, clip);
     return 1;
 }

@@ -74,6 +74,50 @@ bool HoldsWindow(const LMObj* obj, HWND window)
     return false;
 }
 
+// A button message first moves the mouse there; the move's handlers may
+// delete the object, and then the button goes nowhere.
+void DeliverButton(LMObj& obj, UINT message, int x, int y)
+{
+    int right = message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? 1 : 0;
+    bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
+    LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
+    if (!IsValidLMObj(&obj))
+        return;
+    LMGuarded([&] {
+        if (down)
+            obj.OnWindowButtonDown(x, y, right);
+        else
+            obj.OnWindowButtonUp(x, y, right);
+    });
+}
+
+// Mouse messages of a toolkit window, with client points turned into the
+// object's coordinates; false for any other message.
+bool HandleMouseMessage(LMObj& obj, UINT message, LPARAM lParam)
+{
+    int x = GET_X_LPARAM(lParam) + obj.ClientOffsetX;
+    int y = GET_Y_LPARAM(lParam) + obj.ClientOffsetY;
+    switch (message) {
+    case WM_MOUSEMOVE:
+        LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        DeliverButton(obj, message, x, y);
+        return true;
+    case WM_MOUSELEAVE:
+        obj.MouseTracked = 0;
+        // A leave of a window that does not hold the hovered object is stale.
+        if (!HoveredObject || HoldsWindow(HoveredObject, obj.Window))
+            LMGuarded([&] { obj.OnWindowMouseLeave(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ChooseFirstVisualState(LMObj& obj)
 {
     for (LMState* state : obj.States) {
@@ -306,8 +350,8 @@ int LMObj::KillFocus()
 
 LRESULT LMObj::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    int x = GET_X_LPARAM(lParam) + ClientOffsetX;
-    int y = GET_Y_LPARAM(lParam) + ClientOffsetY;
+    if (HandleMouseMessage(*this, message, lParam))
+        return 0;
     switch (message) {
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_CLICKACTIVE && !LMControlIsToolWindow()) {
@@ -339,28 +383,6 @@ LRESULT LMObj::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYUP:
     case WM_CHAR:
         LMForwardKey(message, wParam, lParam);
-        return 0;
-    case WM_MOUSEMOVE:
-        LMGuarded([&] { OnWindowMouseMove(x, y); });
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP: {
-        int right = message == WM_RBUTTONDOWN || message == WM_RBUTTONUP;
-        bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
-        LMGuarded([&] { OnWindowMouseMove(x, y); });
-        // The move's handlers may have deleted this object.
-        if (IsValidLMObj(this)) {
-            LMGuarded(
-                [&] { down ? OnWindowButtonDown(x, y, right) : OnWindowButtonUp(x, y, right); });
-        }
-        return 0;
-    }
-    case WM_MOUSELEAVE:
-        MouseTracked = 0;
-        if (!HoveredObject || HoldsWindow(HoveredObject, Window))
-            LMGuarded([&] { OnWindowMouseLeave(); });
         return 0;
     case LMMsgDeferredRedraw:
         LMGuarded([&] { LMHandleDeferredRedraw(*this, hwnd, wParam, lParam); });

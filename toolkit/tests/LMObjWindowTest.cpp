@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <memory>
 #include <stdexcept>
 
@@ -30,6 +32,40 @@ HWND MakeHostWindow(int width, int height)
     }
     return CreateWindowExW(WS_EX_TOOLWINDOW, kHostClass, L"", WS_POPUP, 400, 300, width, height,
         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// Stacked-window properties a host window still had when it was destroyed.
+std::vector<std::wstring> g_propsAtDestroy;
+
+BOOL CALLBACK CollectProp(HWND, LPWSTR name, HANDLE, ULONG_PTR)
+{
+    // The platform keeps properties of its own ("__wine_...") on windows.
+    if (!IS_INTRESOURCE(name) && wcsncmp(name, L"__", 2) != 0)
+        g_propsAtDestroy.push_back(name);
+    return TRUE;
+}
+
+LRESULT CALLBACK RecordingHostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY) {
+        g_propsAtDestroy.clear();
+        EnumPropsExW(hwnd, CollectProp, 0);
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HWND MakeRecordingHost()
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW windowClass {};
+        windowClass.lpfnWndProc = RecordingHostProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"TrivaneLMObjWindowTestRecordingHost";
+        registered = RegisterClassW(&windowClass) != 0;
+    }
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"TrivaneLMObjWindowTestRecordingHost", L"", WS_POPUP,
+        0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 LONG_PTR ExStyle(HWND window)
@@ -160,15 +196,18 @@ TEST_F(LMObjWindow, UnrealizeDestroysTheWindowTheBufferAndTheStackedProperties)
 
 TEST_F(LMObjWindow, DestroyWndRemovesTheStackedPropertiesBeforeTheWindowGoes)
 {
-    ScopedWindow host(MakeHostWindow(10, 10));
+    HWND window = MakeRecordingHost();
     InputObj obj(LMObjChildWindow);
-    obj.Window = host.Get();
-    for (const wchar_t* name : { L"KVHDL", L"KVHDL2", L"KVHDL-1", L"KVHDL-2", L"KVHDL-4" })
-        SetPropW(host.Get(), name, reinterpret_cast<HANDLE>(7));
-    HWND window = host.Release();
+    obj.Window = window;
+    for (const wchar_t* name :
+        { L"KVHDL", L"KVHDL2", L"KVHDL-1", L"KVHDL-2", L"KVHDL-4", L"Other" })
+        SetPropW(window, name, reinterpret_cast<HANDLE>(7));
     EXPECT_EQ(1, obj.DestroyWnd());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(nullptr, obj.Window);
+    std::sort(g_propsAtDestroy.begin(), g_propsAtDestroy.end());
+    EXPECT_EQ((std::vector<std::wstring> { L"KVHDL-4", L"Other" }), g_propsAtDestroy)
+        << "numbered properties go as far as they run without a gap";
 }
 
 TEST_F(LMObjWindow, AnEmptyStateRealizesWithAnEmptyBackBuffer)
@@ -398,4 +437,76 @@ TEST_F(LMObjWindow, AThrowingPaintDoesNotComeBack)
     EXPECT_EQ(1, obj.Paints);
     RECT update {};
     EXPECT_FALSE(GetUpdateRect(obj.Window, &update, FALSE)) << "validated after the throw";
+}
+
+namespace
+{
+
+// Messages that reached a host window's own procedure.
+std::vector<UINT> g_hostMessages;
+
+LRESULT CALLBACK CountingHostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    g_hostMessages.push_back(message);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HWND MakeCountingHost()
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW windowClass {};
+        windowClass.lpfnWndProc = CountingHostProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"TrivaneLMObjWindowTestCountingHost";
+        registered = RegisterClassW(&windowClass) != 0;
+    }
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"TrivaneLMObjWindowTestCountingHost", L"", WS_POPUP,
+        400, 300, 100, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool HostSaw(UINT message)
+{
+    return std::find(g_hostMessages.begin(), g_hostMessages.end(), message) != g_hostMessages.end();
+}
+
+} // namespace
+
+TEST_F(LMObjWindow, AnAdoptedWindowSharesItsMouseWithItsChildren)
+{
+    ScopedWindow host(MakeCountingHost());
+    InputObj adopted(host.Get());
+    adopted.Realize();
+    adopted.Show();
+    InputObj child;
+    child.AddState(HitState(L"Default", 20, 20, LMHitWholeFrame));
+    child.SetParent(&adopted);
+    child.MoveTo(10, 10);
+    child.Realize();
+    child.Show();
+    g_hostMessages.clear();
+
+    SendMessageW(host.Get(), WM_MOUSEMOVE, 0, ClientPoint(15, 15));
+    EXPECT_EQ(&child, HoveredObject);
+    EXPECT_TRUE(HostSaw(WM_MOUSEMOVE)) << "and the host sees the move too";
+    g_testCursor = POINT { 415, 315 };
+    SendMessageW(host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(15, 15));
+    EXPECT_EQ(1u, child.Presses.size());
+    EXPECT_EQ(&child, FocusObject);
+    EXPECT_TRUE(HostSaw(WM_LBUTTONDOWN));
+    SendMessageW(host.Get(), WM_LBUTTONUP, 0, ClientPoint(15, 15));
+    ASSERT_EQ(1u, child.Releases.size());
+    EXPECT_EQ((ButtonCall { 5, 5, 0 }), child.Releases[0]);
+
+    g_hostMessages.clear();
+    EXPECT_EQ(1, SendMessageW(host.Get(), WM_ERASEBKGND, 0, 0));
+    EXPECT_EQ(1, SendMessageW(host.Get(), WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    SendMessageW(host.Get(), WM_KEYDOWN, 'K', 0);
+    EXPECT_EQ(std::vector<int> { 'K' }, child.Keys);
+    EXPECT_TRUE(g_hostMessages.empty()) << "what the object answers stays with it";
+    SendMessageW(host.Get(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(nullptr, HoveredObject);
+    EXPECT_TRUE(HostSaw(WM_MOUSELEAVE));
+    SendMessageW(host.Get(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"title"));
+    EXPECT_TRUE(HostSaw(WM_SETTEXT));
 }
