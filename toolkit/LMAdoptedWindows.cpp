@@ -121,7 +121,9 @@ void ObserveMessage(LMObj& obj, UINT message, int x, int y)
 
 int AdoptWindow(LMObj* object)
 {
-    if (!object || !object->Window || !IsWindow(object->Window))
+    // A window adopted twice would chain our procedure to itself.
+    if (!object || !object->Window || !IsWindow(object->Window)
+        || FindEntry(object->Window) != AdoptedWindowTable.end())
         return 0;
     LMObj& obj = *object;
     obj.VisibleX = 0;

@@ -285,6 +285,20 @@ TEST_F(LMObjWindow, FiveWindowsCanBeAdoptedAtOnce)
     EXPECT_TRUE(AdoptedWindowTable.empty());
 }
 
+TEST_F(LMObjWindow, AWindowIsAdoptedByOneObjectAtATime)
+{
+    ScopedWindow host(MakeHostWindow(30, 30));
+    auto original = GetWindowLongPtrW(host.Get(), GWLP_WNDPROC);
+    InputObj first(host.Get()), second(host.Get());
+    EXPECT_EQ(1, first.Realize());
+    EXPECT_EQ(0, second.Realize());
+    EXPECT_EQ(1u, AdoptedWindowTable.size());
+    first.Unrealize();
+    EXPECT_EQ(original, GetWindowLongPtrW(host.Get(), GWLP_WNDPROC));
+    EXPECT_EQ(0, second.Unrealize());
+    EXPECT_EQ(original, GetWindowLongPtrW(host.Get(), GWLP_WNDPROC));
+}
+
 TEST_F(LMObjWindow, AnAdoptedWindowDestroyedByItsHostLeavesTheTable)
 {
     HWND host = MakeHostWindow(30, 30);
