@@ -63,6 +63,11 @@ public:
     // The lower half of the bitmap becomes the alpha of the upper half.
     int ApplyAlphaMask();
 
+    // Grows every frame to hold a soft drop shadow; 0 and no change when it
+    // cannot. Defined in engine/, so only programs that draw shadows link it.
+    int MakeShadow(int offsetX, int offsetY, int sharpness, int darkness, COLORREF color,
+                   int* marginX, int* marginY, int shadowOnly);
+
     // Takes ownership of a new 32-bit DIB and puts it in place of the old one.
     void ReplaceDib(HBITMAP dib);
 

@@ -24,6 +24,10 @@ public:
                      int smoothH, int smoothV);
     // Opacity of the frame shown, from the ramp.
     int FrameOpacity() const;
+    // A drop shadow on the bitmap; the insets grow so the visible rectangle
+    // stays put. Defined in engine/ beside LMBitmap::MakeShadow.
+    int AddShadow(int offsetX, int offsetY, int sharpness, int darkness, COLORREF color,
+                  int shadowOnly);
 
     LMBitmap* Bitmap = nullptr;
     int32_t PlainCopy = 0;

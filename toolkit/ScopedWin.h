@@ -97,6 +97,12 @@ struct GlobalMemory {
     static void Close(HGLOBAL memory) { GlobalFree(memory); }
 };
 
+struct FindSearch {
+    using Handle = HANDLE;
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE search) { FindClose(search); }
+};
+
 struct MappedView {
     using Handle = void*;
     static void* Invalid() { return nullptr; }
@@ -119,6 +125,7 @@ using ScopedWindow = ScopedHandle<scoped_traits::Window>;
 using ScopedHook = ScopedHandle<scoped_traits::Hook>;
 using ScopedGlobal = ScopedHandle<scoped_traits::GlobalMemory>;
 using ScopedMappedView = ScopedHandle<scoped_traits::MappedView>;
+using ScopedFindSearch = ScopedHandle<scoped_traits::FindSearch>;
 
 // A window's DC, released to its window.
 class ScopedWindowDC {

@@ -1,5 +1,6 @@
 #include "BitmapFixtures.h"
 #include "DibCanvas.h"
+#include "SoftwareBlendScope.h"
 #include "LMProcs.h"
 #include "LMToolkit.h"
 
@@ -8,21 +9,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Runs a test without the platform's AlphaBlend, as on a system that lacks it.
-class SoftwareBlendScope {
-public:
-    SoftwareBlendScope() : saved_(LMProcs::AlphaBlend)
-    {
-        LMProcs::AlphaBlend = nullptr;
-        if (!LMAlphaTable)
-            LMBuildAlphaTable();
-    }
-    ~SoftwareBlendScope() { LMProcs::AlphaBlend = saved_; }
-
-private:
-    decltype(LMProcs::AlphaBlend) saved_;
-};
 
 void ExpectNear(uint32_t expected, uint32_t actual, int tolerance)
 {

@@ -1,6 +1,7 @@
 #include "LMBitmapState.h"
 #include "BitmapFixtures.h"
 #include "DibCanvas.h"
+#include "SoftwareBlendScope.h"
 #include "GuardedMemory.h"
 #include "LMProcs.h"
 #include "LMToolkit.h"
@@ -13,22 +14,6 @@
 
 namespace
 {
-
-class SoftwareBlendScope
-{
-public:
-    SoftwareBlendScope()
-        : saved_(LMProcs::AlphaBlend)
-    {
-        LMProcs::AlphaBlend = nullptr;
-        if (!LMAlphaTable)
-            LMBuildAlphaTable();
-    }
-    ~SoftwareBlendScope() { LMProcs::AlphaBlend = saved_; }
-
-private:
-    decltype(LMProcs::AlphaBlend) saved_;
-};
 
 // Records what the process writes with OutputDebugString while it lives.
 class DebugOutputRecorder

@@ -1,0 +1,88 @@
+#include "ThemeVocabulary.h"
+
+const CursorRoleName kCursorRoleSections[kCursorRoleCount] = {
+    { L"Arrow", 0 },
+    { L"Help", 1 },
+    { L"AppStarting", 2 },
+    { L"Wait", 3 },
+    { L"Cross", 4 },
+    { L"IBeam", 5 },
+    { L"Handwriting", 6 },
+    { L"NO", 7 },
+    { L"SizeNS", 8 },
+    { L"SizeS", 9 },
+    { L"SizeWE", 10 },
+    { L"SizeE", 11 },
+    { L"SizeNWSE", 12 },
+    { L"SizeSE", 13 },
+    { L"SizeNESW", 14 },
+    { L"SizeSW", 15 },
+    { L"SizeAll", 16 },
+    { L"UpArrow", 17 },
+    { L"Hand", 18 },
+    { L"Button", 19 },
+};
+
+const wchar_t* const kCursorRoleLongNames[kCursorRoleCount] = {
+    L"Standard select",
+    L"Help select",
+    L"Working in background",
+    L"Busy",
+    L"Precision select",
+    L"Text select",
+    L"Handwriting",
+    L"Unavailable",
+    L"North (Vertical) resize",
+    L"South resize",
+    L"West (Vertical) resize",
+    L"East resize",
+    L"North-west resize",
+    L"South-east resize",
+    L"North-east resize",
+    L"South-west resize",
+    L"Move",
+    L"Alternate select",
+    L"Hand",
+    L"Button",
+};
+
+const wchar_t* const kCursorRoleShortNames[kCursorRoleCount] = {
+    L"Normal",
+    L"Help",
+    L"Working in bk",
+    L"Busy",
+    L"Precision",
+    L"Text",
+    L"Pen",
+    L"N/A",
+    L"N resize",
+    L"S resize",
+    L"W resize",
+    L"E ",
+    L"N-W resize",
+    L"S-E resize",
+    L"N-E resize",
+    L"S-W resize",
+    L"Move",
+    L"Alternate",
+    L"Hand",
+    L"Button",
+};
+
+const wchar_t* const kMouseEventNames[kMouseEventCount] = {
+    L"Left down",
+    L"Left up",
+    L"Left double-click",
+    L"Middle down",
+    L"Middle up",
+    L"Middle double-click",
+    L"Right down",
+    L"Right up",
+    L"Right double-click",
+};
+
+const wchar_t* const kTrailSlotNames[kTrailSlotCount] = {
+    L"All states",
+    L"All mouse down",
+    L"All mouse up",
+};
