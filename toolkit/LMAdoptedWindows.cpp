@@ -16,8 +16,7 @@
 // Grows as needed: a settings page adopts four windows at once, the editor more.
 std::vector<AdoptedWindow> AdoptedWindowTable;
 
-namespace
-{
+namespace {
 
 const wchar_t kBlankState[] = L"Blank";
 const wchar_t kPrevProcProp[] = L"LM_PrevProc";
@@ -25,14 +24,14 @@ const wchar_t kPrevProcProp[] = L"LM_PrevProc";
 std::vector<AdoptedWindow>::iterator FindEntry(HWND window)
 {
     return std::find_if(AdoptedWindowTable.begin(), AdoptedWindowTable.end(),
-        [window](const AdoptedWindow& entry) { return entry.Window == window; });
+                        [window](const AdoptedWindow& entry) { return entry.Window == window; });
 }
 
 // A fully transparent look of the client size, so the host's own pixels
 // show wherever no child object draws.
 void AddBlankState(LMObj& obj)
 {
-    RECT client {};
+    RECT client{};
     GetClientRect(obj.Window, &client);
     int width = client.right - client.left, height = client.bottom - client.top;
     obj.RemoveState(kBlankState);
@@ -55,8 +54,8 @@ void HandleDeferredRedraw(LMObj& obj, HWND hwnd, WPARAM wParam, LPARAM lParam)
 }
 
 // Messages the object answers itself; false sends the message on.
-bool AnswerMessage(
-    LMObj& obj, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+bool AnswerMessage(LMObj& obj, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT* result)
 {
     *result = 0;
     switch (message) {
@@ -117,13 +116,13 @@ void ObserveMessage(LMObj& obj, UINT message, int x, int y)
     }
 }
 
-} // namespace
+}  // namespace
 
 int AdoptWindow(LMObj* object)
 {
     // A window adopted twice would chain our procedure to itself.
-    if (!object || !object->Window || !IsWindow(object->Window)
-        || FindEntry(object->Window) != AdoptedWindowTable.end())
+    if (!object || !object->Window || !IsWindow(object->Window) ||
+        FindEntry(object->Window) != AdoptedWindowTable.end())
         return 0;
     LMObj& obj = *object;
     obj.VisibleX = 0;
@@ -133,7 +132,7 @@ int AdoptWindow(LMObj* object)
     auto previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(obj.Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LMSubclassProc)));
     SetPropW(obj.Window, kPrevProcProp, reinterpret_cast<HANDLE>(previous));
-    AdoptedWindowTable.push_back(AdoptedWindow { obj.Window, object, previous });
+    AdoptedWindowTable.push_back(AdoptedWindow{obj.Window, object, previous});
     obj.Realized = 1;
     return 1;
 }
@@ -141,7 +140,7 @@ int AdoptWindow(LMObj* object)
 int ReleaseAdoptedWindow(LMObj* object)
 {
     auto entry = std::find_if(AdoptedWindowTable.begin(), AdoptedWindowTable.end(),
-        [object](const AdoptedWindow& e) { return e.Object == object; });
+                              [object](const AdoptedWindow& e) { return e.Object == object; });
     if (entry == AdoptedWindowTable.end())
         return 0;
     // Queued redraws would reach the host's own procedure, which knows

@@ -1,13 +1,12 @@
 #include "LMInputSource.h"
 
-namespace
-{
+namespace {
 
 LMCtrlStateSource g_ctrlSource = nullptr;
 LMCursorPosSource g_cursorSource = nullptr;
 LMMonitorListSource g_monitorSource = nullptr;
 
-} // namespace
+}  // namespace
 
 bool LMIsCtrlDown()
 {
@@ -20,15 +19,15 @@ POINT LMCursorPos()
 {
     if (g_cursorSource)
         return g_cursorSource();
-    POINT point { 0, 0 };
+    POINT point{0, 0};
     if (!GetCursorPos(&point))
-        point = POINT { 0, 0 };
+        point = POINT{0, 0};
     return point;
 }
 
 bool LMReadMonitorEdges(HMONITOR monitor, LMMonitorEdges* out)
 {
-    MONITORINFO info {};
+    MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (!GetMonitorInfoW(monitor, &info))
         return false;

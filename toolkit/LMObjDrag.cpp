@@ -8,8 +8,7 @@
 #include <cwchar>
 #include <vector>
 
-namespace
-{
+namespace {
 
 bool HasName(const wchar_t* name)
 {
@@ -24,15 +23,15 @@ bool SameGroupName(const wchar_t* a, const wchar_t* b)
 // A windowless child of its parent's group moves and ends drags with it.
 bool FollowsParent(const LMObj& obj)
 {
-    return obj.TypeWord == LMObjWindowless && obj.Parent
-        && SameGroupName(obj.GroupName.get(), obj.Parent->GroupName.get());
+    return obj.TypeWord == LMObjWindowless && obj.Parent &&
+           SameGroupName(obj.GroupName.get(), obj.Parent->GroupName.get());
 }
 
 // The marked siblings from the last to the first; alone without a parent.
 std::vector<LMObj*> MarkedGroup(LMObj& obj)
 {
     if (!obj.Parent)
-        return { &obj };
+        return {&obj};
     obj.Parent->ClearMarks();
     obj.MarkGroup(1, 1, 1, nullptr);
     std::vector<LMObj*> group;
@@ -66,7 +65,7 @@ int MoveWindowsBy(const std::vector<LMObj*>& group, int dx, int dy)
         member->GetBounds(&bounds);
         if (batch && member->Window) {
             batch = DeferWindowPos(batch, member->Window, nullptr, bounds.left, bounds.top, 0, 0,
-                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
     if (batch)
@@ -75,7 +74,7 @@ int MoveWindowsBy(const std::vector<LMObj*>& group, int dx, int dy)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 int LMObj::ClearMarks()
 {
@@ -122,7 +121,7 @@ int LMObj::OnDrag(int x, int y, int newX, int newY)
     if (FollowsParent(*this)) {
         LMObj& parent = *Parent;
         return parent.OnDrag(x + VisibleX, y + VisibleY, parent.VisibleX + newX - VisibleX,
-            parent.VisibleY + newY - VisibleY);
+                             parent.VisibleY + newY - VisibleY);
     }
     int dx = newX - VisibleX, dy = newY - VisibleY;
     std::vector<LMObj*> group = MarkedGroup(*this);

@@ -7,8 +7,7 @@
 #include "LMObjWindow.h"
 #include "LMPaintBuffer.h"
 
-namespace
-{
+namespace {
 
 bool IsEmpty(const RECT& rect)
 {
@@ -18,10 +17,10 @@ bool IsEmpty(const RECT& rect)
 RECT Clip(int x, int y, int width, int height, int frameWidth, int frameHeight)
 {
     RECT request = LMRectFromSize(x, y, width, height);
-    RECT frame { 0, 0, frameWidth, frameHeight };
-    RECT clip {};
+    RECT frame{0, 0, frameWidth, frameHeight};
+    RECT clip{};
     if (width <= 0 || height <= 0 || !IntersectRect(&clip, &request, &frame))
-        return RECT {};
+        return RECT{};
     return clip;
 }
 
@@ -39,18 +38,18 @@ void DrawMaskLayer(LMBitmapState& state, HDC hdc, int originX, int originY, cons
     if (state.Bitmap)
         layer.MultiplyAlpha(*state.Bitmap, state.GetFrameOffset());
     layer.Draw(hdc, clip.left - originX, clip.top - originY, clip.right - clip.left,
-        clip.bottom - clip.top, clip.left, clip.top, state.FrameOpacity(),
-        state.PlainCopy ? LMDrawPlainCopy : 0);
+               clip.bottom - clip.top, clip.left, clip.top, state.FrameOpacity(),
+               state.PlainCopy ? LMDrawPlainCopy : 0);
 }
 
 void DrawState(LMVisualState& state, LMBitmapState* bitmapState, HDC hdc, int originX, int originY,
-    const RECT& clip, float alpha)
+               const RECT& clip, float alpha)
 {
     int width = clip.right - clip.left, height = clip.bottom - clip.top;
     int dstX = clip.left - originX, dstY = clip.top - originY;
     if (bitmapState) {
-        bitmapState->DrawFrame(
-            hdc, dstX, dstY, clip.left, clip.top, width, height, static_cast<int>(alpha));
+        bitmapState->DrawFrame(hdc, dstX, dstY, clip.left, clip.top, width, height,
+                               static_cast<int>(alpha));
     } else {
         state.Draw(hdc, dstX, dstY, clip.left, clip.top, width, height);
     }
@@ -58,8 +57,8 @@ void DrawState(LMVisualState& state, LMBitmapState* bitmapState, HDC hdc, int or
 
 // Shown children from the first (bottom) to the last, each given the part of
 // the request that falls in its frame; later children lie on top.
-void DrawChildren(
-    LMObj& obj, HDC target, int originX, int originY, const RECT& request, float alpha)
+void DrawChildren(LMObj& obj, HDC target, int originX, int originY, const RECT& request,
+                  float alpha)
 {
     RECT insets;
     obj.GetStateMargins(&insets, nullptr, nullptr);
@@ -72,23 +71,18 @@ void DrawChildren(
         RECT cb;
         child->GetBounds(&cb);
         RECT part = Clip(request.left - cb.left + shiftX, request.top - cb.top + shiftY, width,
-            height, cb.right - cb.left, cb.bottom - cb.top);
+                         height, cb.right - cb.left, cb.bottom - cb.top);
         if (IsEmpty(part))
             continue;
         child->Draw(target, originX + shiftX - cb.left, originY + shiftY - cb.top, part.left,
-            part.top, part.right - part.left, part.bottom - part.top, alpha);
+                    part.top, part.right - part.left, part.bottom - part.top, alpha);
     }
 }
 
 // Ends the paint however the drawing ends.
-class PaintScope
-{
+class PaintScope {
 public:
-    explicit PaintScope(HWND hwnd)
-        : hwnd_(hwnd)
-        , dc_(BeginPaint(hwnd, &paint_))
-    {
-    }
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
     ~PaintScope() { EndPaint(hwnd_, &paint_); }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
@@ -98,12 +92,11 @@ public:
 
 private:
     HWND hwnd_;
-    PAINTSTRUCT paint_ {};
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 
-class PaintBufferUse
-{
+class PaintBufferUse {
 public:
     PaintBufferUse() { ++PaintBuffer.InUse; }
     ~PaintBufferUse() { --PaintBuffer.InUse; }
@@ -132,7 +125,7 @@ int PaintObject(LMObj& obj, HWND hwnd)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 int LMObj::Draw(HDC hdc, int originX, int originY, int x, int y, int width, int height, float alpha)
 {
@@ -140,7 +133,7 @@ int LMObj::Draw(HDC hdc, int originX, int originY, int x, int y, int width, int 
         return 0;
     LMBitmapState* bitmapState = BitmapStateOf(CurrentState);
     bool maskMode = bitmapState && bitmapState->MaskLayer;
-    RECT clip {};
+    RECT clip{};
     if (CurrentState)
         clip = Clip(x, y, width, height, CurrentState->FrameWidth, CurrentState->FrameHeight);
     RECT request = LMRectFromSize(x, y, width, height);

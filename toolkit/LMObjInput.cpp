@@ -10,16 +10,27 @@
 
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // A press turns into a drag once the mouse has moved this far on an axis.
 constexpr int kDragThreshold = 6;
 constexpr DWORD kDoubleClickMs = 500;
 
-const LPCWSTR kCursorIds[kLMCursorCount] = { IDC_ARROW, IDC_HELP, IDC_APPSTARTING, IDC_WAIT,
-    IDC_CROSS, IDC_IBEAM, MAKEINTRESOURCEW(32631), IDC_NO, IDC_SIZENS, IDC_SIZEWE, IDC_SIZENWSE,
-    IDC_SIZENESW, IDC_SIZEALL, IDC_UPARROW, IDC_HAND };
+const LPCWSTR kCursorIds[kLMCursorCount] = {IDC_ARROW,
+                                            IDC_HELP,
+                                            IDC_APPSTARTING,
+                                            IDC_WAIT,
+                                            IDC_CROSS,
+                                            IDC_IBEAM,
+                                            MAKEINTRESOURCEW(32631),
+                                            IDC_NO,
+                                            IDC_SIZENS,
+                                            IDC_SIZEWE,
+                                            IDC_SIZENWSE,
+                                            IDC_SIZENESW,
+                                            IDC_SIZEALL,
+                                            IDC_UPARROW,
+                                            IDC_HAND};
 
 bool IsRoot(const LMObj& obj)
 {
@@ -51,7 +62,7 @@ void DragTo(LMObj& dragged, POINT own, int newX, int newY)
     dragged.OnDrag(own.x + snap.SnapX, own.y + snap.SnapY, newX - snap.SnapX, newY - snap.SnapY);
 }
 
-} // namespace
+}  // namespace
 
 LPCWSTR LMCursorIdForIndex(int index)
 {
@@ -103,16 +114,16 @@ LMObj* LMObj::HitTestTree(int x, int y)
     GetBounds(&bounds);
     GetVisibleRect(&visible);
     // The visible rectangle within the frame, in this object's coordinates.
-    POINT inset { visible.left - bounds.left, visible.top - bounds.top };
+    POINT inset{visible.left - bounds.left, visible.top - bounds.top};
     RECT area = visible;
     OffsetRect(&area, ClientOffsetX - bounds.left, ClientOffsetY - bounds.top);
-    if (!PtInRect(&area, POINT { x, y }))
+    if (!PtInRect(&area, POINT{x, y}))
         return nullptr;
     for (auto child = Children.rbegin(); child != Children.rend(); ++child) {
         RECT childBounds;
         (*child)->GetBounds(&childBounds);
-        LMObj* hit
-            = (*child)->HitTestTree(x - childBounds.left - inset.x, y - childBounds.top - inset.y);
+        LMObj* hit =
+            (*child)->HitTestTree(x - childBounds.left - inset.x, y - childBounds.top - inset.y);
         if (hit)
             return hit;
     }
@@ -124,7 +135,7 @@ LMObj* LMObj::HitTestTree(int x, int y)
 int LMObj::OnWindowMouseMove(int x, int y)
 {
     if (!MouseTracked && Window) {
-        TRACKMOUSEEVENT track { sizeof(track), TME_LEAVE, Window, HOVER_DEFAULT };
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Window, HOVER_DEFAULT};
         TrackMouseEvent(&track);
         MouseTracked = 1;
     }
@@ -148,8 +159,8 @@ int LMObj::OnWindowMouseMove(int x, int y)
     POINT own = LMCursorPos(), parent = own;
     pressed->AddClientOffsets(&own);
     pressed->AddParentOffsets(&parent);
-    if (!DragStarted && std::abs(own.x - PressPoint.x) < kDragThreshold
-        && std::abs(own.y - PressPoint.y) < kDragThreshold)
+    if (!DragStarted && std::abs(own.x - PressPoint.x) < kDragThreshold &&
+        std::abs(own.y - PressPoint.y) < kDragThreshold)
         return 1;
     DragStarted = 1;
     pressed->Dragging = 1;

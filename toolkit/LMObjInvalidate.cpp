@@ -11,8 +11,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 int Width(const RECT& rect)
 {
@@ -50,12 +49,12 @@ int UpdateLayered(LMObj& obj, const RECT& clip, const RECT& bounds)
     if (!LMProcs::UpdateLayeredWindow)
         return 1;
     ScopedWindowDC screen(nullptr);
-    POINT destination { bounds.left, bounds.top };
-    SIZE size { buffer->Width, buffer->Height };
-    POINT source { 0, 0 };
-    BLENDFUNCTION blend { AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
-    LMProcs::UpdateLayeredWindow(
-        obj.Window, screen.Get(), &destination, &size, bufferDC, &source, 0, &blend, ULW_ALPHA);
+    POINT destination{bounds.left, bounds.top};
+    SIZE size{buffer->Width, buffer->Height};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    LMProcs::UpdateLayeredWindow(obj.Window, screen.Get(), &destination, &size, bufferDC, &source,
+                                 0, &blend, ULW_ALPHA);
     return 1;
 }
 
@@ -90,7 +89,7 @@ int ShapeWindow(LMObj& obj, const RECT& bounds)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 int LMObj::Invalidate(int mode)
 {
@@ -119,8 +118,8 @@ int LMObj::InvalidateRect(int x, int y, int width, int height, int mode)
     RECT bounds;
     GetBounds(&bounds);
     RECT request = LMRectFromSize(x, y, width, height);
-    RECT frame { ClientOffsetX, ClientOffsetY, ClientOffsetX + Width(bounds),
-        ClientOffsetY + Height(bounds) };
+    RECT frame{ClientOffsetX, ClientOffsetY, ClientOffsetX + Width(bounds),
+               ClientOffsetY + Height(bounds)};
     RECT clip;
     if (width <= 0 || height <= 0 || !IntersectRect(&clip, &request, &frame))
         return 0;
@@ -130,12 +129,13 @@ int LMObj::InvalidateRect(int x, int y, int width, int height, int mode)
         RECT insets;
         Parent->GetStateMargins(&insets, nullptr, nullptr);
         return Parent->InvalidateRect(bounds.left + insets.left + clip.left,
-            bounds.top + insets.top + clip.top, Width(clip), Height(clip), mode);
+                                      bounds.top + insets.top + clip.top, Width(clip), Height(clip),
+                                      mode);
     }
     if (TypeWord == LMObjLayered) {
         if (!deferred)
             return UpdateLayered(*this, clip, bounds);
-        RECT frameRect { clip.left, clip.top, Width(clip), Height(clip) };
+        RECT frameRect{clip.left, clip.top, Width(clip), Height(clip)};
         return LMPostRedraw(Window, &frameRect, LMRedrawFrameRect);
     }
     RECT client = clip;

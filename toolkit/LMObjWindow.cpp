@@ -15,8 +15,7 @@
 #include <memory>
 #include <string>
 
-namespace
-{
+namespace {
 
 std::wstring g_className;
 
@@ -141,7 +140,7 @@ void ForgetDestroyedWindow(HWND hwnd, LMObj* object)
     }
 }
 
-} // namespace
+}  // namespace
 
 const wchar_t* LMTopObjClassName()
 {
@@ -153,7 +152,7 @@ int RegisterTopObjClass()
     if (!g_className.empty())
         return 1;
     std::wstring name = LMAppDerivedName(L"LMTopObj");
-    WNDCLASSW windowClass {};
+    WNDCLASSW windowClass{};
     windowClass.style = CS_NOCLOSE;
     windowClass.lpfnWndProc = LMObjWndProc;
     windowClass.cbWndExtra = 1;
@@ -191,8 +190,8 @@ LRESULT CALLBACK LMObjWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 bool LMControlIsToolWindow()
 {
-    return LMControlWindow
-        && (GetWindowLongW(LMControlWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    return LMControlWindow &&
+           (GetWindowLongW(LMControlWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
 }
 
 void LMCoverActivatedWindow()
@@ -201,7 +200,7 @@ void LMCoverActivatedWindow()
     if (!LMControlWindow || !ActivatedWindow || !GetWindowRect(ActivatedWindow, &rect))
         return;
     SetWindowPos(LMControlWindow, nullptr, rect.left, rect.top, Width(rect), Height(rect),
-        SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOZORDER);
+                 SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 std::wstring LMStackedWindowProp(unsigned long number)
@@ -222,15 +221,15 @@ int LMObj::CreateWnd()
     RECT bounds;
     GetBounds(&bounds);
     HWND hwnd = CreateWindowExW(ExtendedStyleFor(*this), LMTopObjClassName(), L"",
-        WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top, Width(bounds), Height(bounds),
-        LMControlWindow, nullptr, Instance(), this);
+                                WS_POPUP | WS_CLIPCHILDREN, bounds.left, bounds.top, Width(bounds),
+                                Height(bounds), LMControlWindow, nullptr, Instance(), this);
     if (!hwnd)
         return 0;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     Window = hwnd;
     if ((Layer & LMLayerBelowAnchor) && AnchorPopup) {
         SetWindowPos(hwnd, AnchorPopup, 0, 0, 0, 0,
-            SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
     }
     if (!LMControlIsToolWindow() && !ActivatedWindow) {
         ActivatedWindow = Window;
@@ -256,8 +255,8 @@ int LMObj::Realize()
             // An empty frame (the engine's "blank") gets an empty buffer.
             RECT bounds;
             GetBounds(&bounds);
-            BackBuffer
-                = std::make_unique<LMBitmap>(Width(bounds), Height(bounds), LMBitmapHasAlpha);
+            BackBuffer =
+                std::make_unique<LMBitmap>(Width(bounds), Height(bounds), LMBitmapHasAlpha);
         }
         Realized = 1;
     }

@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr UINT kRestackFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOSENDCHANGING;
 
@@ -66,7 +65,7 @@ std::vector<LMObj*> RaiseGroup(LMObj& obj)
             (*sibling)->GroupMark = below--;
     }
     std::stable_sort(siblings.begin(), siblings.end(),
-        [](const LMObj* a, const LMObj* b) { return CompareZOrder(a, b) < 0; });
+                     [](const LMObj* a, const LMObj* b) { return CompareZOrder(a, b) < 0; });
     std::vector<LMObj*> group;
     for (LMObj* sibling : siblings) {
         if (sibling->GroupMark >= count)
@@ -106,10 +105,10 @@ std::pair<size_t, size_t> LayerRun(const std::vector<LMObj*>& siblings, size_t i
         --low;
     while (high + 1 < siblings.size() && siblings[high + 1]->Layer == layer)
         ++high;
-    return { low, high };
+    return {low, high};
 }
 
-} // namespace
+}  // namespace
 
 int CompareZOrder(const LMObj* a, const LMObj* b)
 {
@@ -124,15 +123,16 @@ HWND GetTopmostAnchorWindow()
 {
     if (AnchorPopup)
         return AnchorPopup;
-    INITCOMMONCONTROLSEX controls { sizeof(controls), ICC_BAR_CLASSES };
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    AnchorPopup = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 20, 20, 0, 0, nullptr,
-        nullptr, LMAppInstance ? LMAppInstance : GetModuleHandleW(nullptr), nullptr);
+    AnchorPopup =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 20, 20, 0, 0, nullptr, nullptr,
+                        LMAppInstance ? LMAppInstance : GetModuleHandleW(nullptr), nullptr);
     if (!AnchorPopup)
         return nullptr;
     HWND above = FindWindowW(L"KVMain", L"KVMain");
     SetWindowPos(AnchorPopup, above ? above : HWND_BOTTOM, 0, 0, 0, 0,
-        SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+                 SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     return AnchorPopup;
 }
 
@@ -162,8 +162,8 @@ HWND LMObj::ApplyZOrder(HWND insertAfter)
     }
     if (!Window)
         return nullptr;
-    SetWindowPos(
-        Window, insertAfter ? insertAfter : LMDefaultInsertAfter(Layer), 0, 0, 0, 0, kRestackFlags);
+    SetWindowPos(Window, insertAfter ? insertAfter : LMDefaultInsertAfter(Layer), 0, 0, 0, 0,
+                 kRestackFlags);
     return Window;
 }
 

@@ -6,8 +6,7 @@
 
 LMPaintBufferData PaintBuffer;
 
-namespace
-{
+namespace {
 
 void ReleaseDib()
 {
@@ -26,7 +25,7 @@ int WithHeadroom(int request)
     return grown > INT32_MAX ? request : static_cast<int>(grown);
 }
 
-} // namespace
+}  // namespace
 
 bool PaintBufferFits(int width, int height)
 {
@@ -37,10 +36,10 @@ int EnsurePaintBuffer(int width, int height)
 {
     if (width <= 0 || height <= 0 || PaintBufferFits(width, height))
         return 0;
-    int newWidth
-        = PaintBuffer.Dib && PaintBuffer.Width >= width ? PaintBuffer.Width : WithHeadroom(width);
-    int newHeight = PaintBuffer.Dib && PaintBuffer.Height >= height ? PaintBuffer.Height
-                                                                    : WithHeadroom(height);
+    int newWidth =
+        PaintBuffer.Dib && PaintBuffer.Width >= width ? PaintBuffer.Width : WithHeadroom(width);
+    int newHeight =
+        PaintBuffer.Dib && PaintBuffer.Height >= height ? PaintBuffer.Height : WithHeadroom(height);
     ReleaseDib();
     if (!PaintBuffer.Dc)
         PaintBuffer.Dc.Reset(CreateCompatibleDC(nullptr));

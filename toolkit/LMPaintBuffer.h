@@ -9,10 +9,10 @@
 struct LMPaintBufferData {
     ScopedMemoryDC Dc;
     ScopedBitmap Dib;
-    HGDIOBJ DefaultBitmap = nullptr; // what Dc held before the DIB
+    HGDIOBJ DefaultBitmap = nullptr;  // what Dc held before the DIB
     int Width = 0;
     int Height = 0;
-    int InUse = 0; // paints drawing through the buffer now
+    int InUse = 0;  // paints drawing through the buffer now
     UINT_PTR TimerId = 0;
 };
 

@@ -3,8 +3,7 @@
 #include <mutex>
 #include <unordered_map>
 
-namespace
-{
+namespace {
 
 // Any thread may post a redraw; the window's thread takes it back.
 struct LiveRects {
@@ -19,7 +18,7 @@ LiveRects& Live()
     return *live;
 }
 
-} // namespace
+}  // namespace
 
 RECT* LMAllocPostedRect(const RECT& rect)
 {

@@ -10,13 +10,13 @@
 #include <memory>
 
 // Posted to a toolkit window to redraw on its own thread.
-constexpr UINT LMMsgDeferredRedraw = WM_USER + 49; // 0x431
+constexpr UINT LMMsgDeferredRedraw = WM_USER + 49;  // 0x431
 static_assert(LMMsgDeferredRedraw == 0x431, "the message number is shared with other programs");
 
 // lParam of the message: what wParam holds.
-constexpr LPARAM LMRedrawClientRect = 0; // a rectangle in client coordinates
-constexpr LPARAM LMRedrawFrameRect = 1; // x, y, width, height in frame coordinates
-constexpr LPARAM LMRedrawWhole = 2; // nothing: the whole object
+constexpr LPARAM LMRedrawClientRect = 0;  // a rectangle in client coordinates
+constexpr LPARAM LMRedrawFrameRect = 1;   // x, y, width, height in frame coordinates
+constexpr LPARAM LMRedrawWhole = 2;       // nothing: the whole object
 
 // A new live rectangle; the pointer goes into the message's wParam.
 RECT* LMAllocPostedRect(const RECT& rect);

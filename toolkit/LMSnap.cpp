@@ -4,8 +4,7 @@
 
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 bool Near(int distance)
 {
@@ -13,8 +12,8 @@ bool Near(int distance)
 }
 
 // One axis: start/end of the object against low/high edges.
-void SnapAxis(
-    int& snap, int start, int size, int monitorLow, int monitorHigh, int workLow, int workHigh)
+void SnapAxis(int& snap, int start, int size, int monitorLow, int monitorHigh, int workLow,
+              int workHigh)
 {
     if (snap != 0)
         return;
@@ -33,14 +32,14 @@ void SnapAxis(
         snap = d;
 }
 
-} // namespace
+}  // namespace
 
 void LMSnapToMonitor(LMSnapRequest& request, const RECT& monitor, const RECT& work)
 {
     SnapAxis(request.SnapX, request.NewX, request.Width, monitor.left, monitor.right, work.left,
-        work.right);
+             work.right);
     SnapAxis(request.SnapY, request.NewY, request.Height, monitor.top, monitor.bottom, work.top,
-        work.bottom);
+             work.bottom);
 }
 
 BOOL CALLBACK SnapMonitorEnumProc(HMONITOR monitor, HDC, LPRECT, LPARAM data)

@@ -4,33 +4,16 @@
 #include "LMObjWindowTestSupport.h"
 #include "LMPaintBuffer.h"
 #include "LMProcs.h"
+#include "SoftwareBlendScope.h"
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 const uint32_t kRed = Bgra(0, 0, 255, 255);
 const uint32_t kBlue = Bgra(255, 0, 0, 255);
 const uint32_t kGreen = Bgra(0, 255, 0, 255);
 const uint32_t kBackground = 0x00000000;
-
-// The exact software blend instead of the platform's AlphaBlend.
-class SoftwareBlendScope
-{
-public:
-    SoftwareBlendScope()
-        : saved_(LMProcs::AlphaBlend)
-    {
-        LMProcs::AlphaBlend = nullptr;
-    }
-    ~SoftwareBlendScope() { LMProcs::AlphaBlend = saved_; }
-    SoftwareBlendScope(const SoftwareBlendScope&) = delete;
-    SoftwareBlendScope& operator=(const SoftwareBlendScope&) = delete;
-
-private:
-    decltype(LMProcs::AlphaBlend) saved_;
-};
 
 uint32_t Colour(uint32_t pixel)
 {
@@ -38,8 +21,7 @@ uint32_t Colour(uint32_t pixel)
 }
 
 // A realized, shown windowless object; a parent frame of 40 x 30.
-class LMObjDraw : public ToolkitWindowTest
-{
+class LMObjDraw : public ToolkitWindowTest {
 protected:
     void Prepare(InputObj& obj, LMVisualState* state, int x, int y, LMObj* owner = nullptr)
     {
@@ -52,11 +34,11 @@ protected:
     }
 
     SoftwareBlendScope blend;
-    DibCanvas canvas { 60, 40 };
+    DibCanvas canvas{60, 40};
     InputObj parent;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(LMObjDraw, NothingIsDrawnUnlessRealizedAndShown)
 {
@@ -97,7 +79,7 @@ TEST_F(LMObjDraw, AChildLandsPastItsParentsInsets)
     frame->InsetTop = 2;
     Prepare(parent, frame, 0, 0);
     InputObj child;
-    auto bitmap = MakeBitmap(2, 2, LMBitmapHasAlpha, { kGreen, kRed, kRed, kRed });
+    auto bitmap = MakeBitmap(2, 2, LMBitmapHasAlpha, {kGreen, kRed, kRed, kRed});
     auto* state = new LMBitmapState(L"Default", bitmap.release());
     Prepare(child, state, 10, 5, &parent);
     RECT bounds;
@@ -143,7 +125,7 @@ TEST_F(LMObjDraw, AStateWithAMaskLayerShowsItsChildrenOnlyWhereItsFrameIsOpaque)
     ASSERT_NE(nullptr, LMProcs::AlphaBlend);
     Prepare(parent, HitState(L"Frame", 40, 30, LMHitNever), 0, 0);
     InputObj masked, inside;
-    auto shape = MakeBitmap(4, 1, LMBitmapHasAlpha, { kRed, kRed, 0, 0 });
+    auto shape = MakeBitmap(4, 1, LMBitmapHasAlpha, {kRed, kRed, 0, 0});
     auto* state = new LMBitmapState(L"Default", shape.release());
     state->MaskLayer = std::make_unique<LMBitmap>(4, 1, LMBitmapHasAlpha);
     Prepare(masked, state, 0, 0, &parent);
@@ -167,7 +149,7 @@ TEST(LMPaintBuffer, GrowsWithHeadroomAndIsFreedWhenUnused)
     EXPECT_EQ(1, EnsurePaintBuffer(71, 20));
     EXPECT_EQ(78, PaintBuffer.Width);
     EXPECT_EQ(36, PaintBuffer.Height);
-    BITMAP dib {};
+    BITMAP dib{};
     GetObjectW(GetCurrentObject(PaintBuffer.Dc.Get(), OBJ_BITMAP), sizeof(dib), &dib);
     EXPECT_EQ(78, dib.bmWidth);
     EXPECT_EQ(32, dib.bmBitsPixel);

@@ -9,14 +9,12 @@
 #include <algorithm>
 #include <memory>
 
-namespace
-{
+namespace {
 
 using Events = std::vector<std::wstring>;
 
 // A root-level plain window, 100 x 40 at (100, 500), hit everywhere.
-class WindowInput : public ToolkitWindowTest
-{
+class WindowInput : public ToolkitWindowTest {
 protected:
     void SetUp() override
     {
@@ -36,17 +34,16 @@ protected:
     // The cursor goes to (x, y) of the window's client area, then the message.
     LRESULT At(UINT message, int x, int y)
     {
-        g_testCursor = POINT { window.VisibleX + x, window.VisibleY + y };
+        g_testCursor = POINT{window.VisibleX + x, window.VisibleY + y};
         return Send(message, x, y);
     }
 
-    InputObj window { LMObjPlainWindow };
+    InputObj window{LMObjPlainWindow};
     HWND hwnd = nullptr;
 };
 
 // A holder window 100 x 60 that is never hit itself, with children.
-class ChildInput : public WindowInput
-{
+class ChildInput : public WindowInput {
 protected:
     void SetUp() override
     {
@@ -68,10 +65,10 @@ protected:
     }
     LRESULT Move(int x, int y) { return SendMessageW(hwnd, WM_MOUSEMOVE, 0, ClientPoint(x, y)); }
 
-    InputObj holder { LMObjPlainWindow };
+    InputObj holder{LMObjPlainWindow};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ChildInput, TheLastChildUnderThePointIsHitFirst)
 {
@@ -94,7 +91,7 @@ TEST_F(ChildInput, TheLastChildUnderThePointIsHitFirst)
 TEST_F(ChildInput, ABitmapChildIsHitWhereItsAlphaIsAbove15)
 {
     InputObj child;
-    auto bitmap = MakeBitmap(2, 1, LMBitmapHasAlpha, { Bgra(0, 0, 0, 15), Bgra(0, 0, 0, 16) });
+    auto bitmap = MakeBitmap(2, 1, LMBitmapHasAlpha, {Bgra(0, 0, 0, 15), Bgra(0, 0, 0, 16)});
     auto* state = new LMBitmapState(L"Default", bitmap.release());
     child.AddState(state);
     child.SetParent(&holder);
@@ -114,13 +111,13 @@ TEST_F(ChildInput, EnteringAndLeavingAreReportedOnce)
     Place(b, 50, 10);
     Move(12, 12);
     Move(14, 14);
-    EXPECT_EQ(Events { L"enter" }, a.Events);
+    EXPECT_EQ(Events{L"enter"}, a.Events);
     Move(55, 12);
-    EXPECT_EQ((Events { L"enter", L"leave" }), a.Events);
-    EXPECT_EQ(std::vector<LMObj*> { &b }, a.LeaveNext);
-    EXPECT_EQ(Events { L"enter" }, b.Events);
+    EXPECT_EQ((Events{L"enter", L"leave"}), a.Events);
+    EXPECT_EQ(std::vector<LMObj*>{&b}, a.LeaveNext);
+    EXPECT_EQ(Events{L"enter"}, b.Events);
     Move(90, 50);
-    EXPECT_EQ(std::vector<LMObj*> { nullptr }, b.LeaveNext);
+    EXPECT_EQ(std::vector<LMObj*>{nullptr}, b.LeaveNext);
 }
 
 TEST_F(ChildInput, OnlyTheWindowHoldingTheHoveredObjectHearsItsLeave)
@@ -131,21 +128,20 @@ TEST_F(ChildInput, OnlyTheWindowHoldingTheHoveredObjectHearsItsLeave)
     ASSERT_EQ(&child, HoveredObject);
     EXPECT_EQ(0, SendMessageW(window.Window, WM_MOUSELEAVE, 0, 0));
     EXPECT_EQ(&child, HoveredObject) << "a leave from another toolkit window is ignored";
-    EXPECT_EQ(Events { L"enter" }, child.Events);
+    EXPECT_EQ(Events{L"enter"}, child.Events);
     SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(nullptr, HoveredObject);
-    EXPECT_EQ((Events { L"enter", L"leave" }), child.Events);
+    EXPECT_EQ((Events{L"enter", L"leave"}), child.Events);
     EXPECT_EQ(0, holder.MouseTracked);
 }
 
 TEST_F(ChildInput, MovesGiveTheHoveredChildItsOwnCoordinates)
 {
-    class Mover : public InputObj
-    {
+    class Mover : public InputObj {
     public:
         int OnMouseMove(int x, int y) override
         {
-            Moves.push_back(POINT { x, y });
+            Moves.push_back(POINT{x, y});
             return InputObj::OnMouseMove(x, y);
         }
         std::vector<POINT> Moves;
@@ -168,35 +164,35 @@ TEST_F(WindowInput, AMoveOfFivePixelsIsNoDragAndSixIs)
     EXPECT_EQ(LMButtonLeft, ButtonState);
     struct Row {
         int dx, dy;
-    } still[] = { { -5, 5 }, { 5, -5 }, { 5, 5 }, { -5, -5 }, { 0, 5 } };
+    } still[] = {{-5, 5}, {5, -5}, {5, 5}, {-5, -5}, {0, 5}};
     for (const Row& row : still) {
         SCOPED_TRACE(testing::Message() << row.dx << ", " << row.dy);
         At(WM_MOUSEMOVE, 20 + row.dx, 8 + row.dy);
         EXPECT_TRUE(window.Drags.empty());
         EXPECT_EQ(0, window.DragStarted);
     }
-    g_testCursor = POINT { 120, 502 };
+    g_testCursor = POINT{120, 502};
     Send(WM_MOUSEMOVE, 20, 2);
     EXPECT_EQ(1, window.DragStarted);
     EXPECT_EQ(1, window.Dragging);
     ASSERT_EQ(1u, window.Drags.size());
-    EXPECT_EQ((DragCall { 20, 2, 120 - 20, 502 - 8 }), window.Drags[0]);
+    EXPECT_EQ((DragCall{20, 2, 120 - 20, 502 - 8}), window.Drags[0]);
 }
 
 TEST_F(WindowInput, ADragMovesTheWindowAndEndsWithTheRelease)
 {
     At(WM_MOUSEMOVE, 20, 8);
     At(WM_LBUTTONDOWN, 20, 8);
-    g_testCursor = POINT { 150, 530 };
+    g_testCursor = POINT{150, 530};
     Send(WM_MOUSEMOVE, 50, 30);
-    EXPECT_EQ((RECT { 130, 522, 230, 562 }), WindowRect(hwnd));
+    EXPECT_EQ((RECT{130, 522, 230, 562}), WindowRect(hwnd));
     EXPECT_EQ(130, window.VisibleX);
     EXPECT_EQ(522, window.VisibleY);
     window.Events.clear();
     Send(WM_LBUTTONUP, -7, -3);
     ASSERT_EQ(1u, window.Releases.size());
-    EXPECT_EQ((ButtonCall { -7, -3, 1 }), window.Releases[0]);
-    EXPECT_EQ((Events { L"lup", L"dragend" }), window.Events);
+    EXPECT_EQ((ButtonCall{-7, -3, 1}), window.Releases[0]);
+    EXPECT_EQ((Events{L"lup", L"dragend"}), window.Events);
     EXPECT_EQ(0, window.Dragging);
     EXPECT_EQ(LMButtonNone, ButtonState);
     EXPECT_EQ(nullptr, GetCapture());
@@ -208,13 +204,13 @@ TEST_F(ChildInput, AReleaseOutsideReachesThePressedChildInItsCoordinates)
     child.ForwardDrag = false;
     Place(child, 10, 10);
     Move(15, 15);
-    g_testCursor = POINT { 300 + 15, 100 + 15 };
+    g_testCursor = POINT{300 + 15, 100 + 15};
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(15, 15));
-    g_testCursor = POINT { 300 - 7, 100 - 3 };
+    g_testCursor = POINT{300 - 7, 100 - 3};
     Move(-7, -3);
     SendMessageW(hwnd, WM_LBUTTONUP, 0, ClientPoint(-7, -3));
     ASSERT_EQ(1u, child.Releases.size());
-    EXPECT_EQ((ButtonCall { -17, -13, 1 }), child.Releases[0]);
+    EXPECT_EQ((ButtonCall{-17, -13, 1}), child.Releases[0]);
     EXPECT_EQ(L"dragend", child.Events.back());
 }
 
@@ -229,9 +225,9 @@ TEST_F(ChildInput, AChildThatDeletesItselfOnReleaseGetsNoDragEnd)
         deleted = true;
     };
     Move(15, 15);
-    g_testCursor = POINT { 315, 115 };
+    g_testCursor = POINT{315, 115};
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(15, 15));
-    g_testCursor = POINT { 340, 140 };
+    g_testCursor = POINT{340, 140};
     Move(40, 40);
     ASSERT_EQ(1, child->Dragging);
     EXPECT_EQ(0, SendMessageW(hwnd, WM_LBUTTONUP, 0, ClientPoint(40, 40)));
@@ -297,7 +293,7 @@ TEST_F(WindowInput, TwoPressesWithin500MsAreADoubleClick)
     EXPECT_EQ(&window, PressedObject);
     EXPECT_EQ(&window, FocusObject);
     press(5450);
-    EXPECT_EQ((Events { L"enter", L"ldown", L"lup", L"ldown", L"double", L"lup" }), window.Events);
+    EXPECT_EQ((Events{L"enter", L"ldown", L"lup", L"ldown", L"double", L"lup"}), window.Events);
     EXPECT_EQ(nullptr, PressedObject);
     EXPECT_EQ(1, NoDragFlag);
     press(5460);
@@ -326,21 +322,14 @@ TEST_F(WindowInput, AfterADoubleClickTheRestOfThePressHovers)
 
 TEST(LMSnap, EdgesWithin13PixelsPullAndTheWorkAreaWins)
 {
-    RECT monitor { 0, 0, 1280, 1024 };
-    RECT work { 10, 0, 1280, 1014 };
+    RECT monitor{0, 0, 1280, 1024};
+    RECT work{10, 0, 1280, 1014};
     struct Row {
         int newX, newY, snapX, snapY;
     } rows[] = {
-        { 23, 500, 13, 0 },
-        { 24, 500, 0, 0 },
-        { 5, 500, -5, 0 },
-        { -13, 500, -13, 0 },
-        { 1167, 500, -13, 0 },
-        { 1193, 500, 13, 0 },
-        { 300, 980, 0, 6 },
-        { 300, 961, 0, -13 },
-        { 300, 960, 0, 0 },
-        { 300, -13, 0, -13 },
+        {23, 500, 13, 0},    {24, 500, 0, 0},    {5, 500, -5, 0},  {-13, 500, -13, 0},
+        {1167, 500, -13, 0}, {1193, 500, 13, 0}, {300, 980, 0, 6}, {300, 961, 0, -13},
+        {300, 960, 0, 0},    {300, -13, 0, -13},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.newX << ", " << row.newY);
@@ -362,15 +351,15 @@ TEST(LMSnap, TheFirstMonitorThatSnapsAnAxisKeepsIt)
     request.NewY = 10;
     request.Width = 100;
     request.Height = 40;
-    LMSnapToMonitor(request, RECT { 0, 0, 1280, 1024 }, RECT { 0, 0, 1280, 1024 });
-    LMSnapToMonitor(request, RECT { 1280, 0, 2560, 1024 }, RECT { 1280, 0, 2560, 1024 });
+    LMSnapToMonitor(request, RECT{0, 0, 1280, 1024}, RECT{0, 0, 1280, 1024});
+    LMSnapToMonitor(request, RECT{1280, 0, 2560, 1024}, RECT{1280, 0, 2560, 1024});
     EXPECT_EQ(5, request.SnapX) << "the left edge of the second monitor";
     EXPECT_EQ(10, request.SnapY) << "the top of the first";
 }
 
 TEST_F(WindowInput, ADraggedSnapObjectLandsOnTheNearestEdge)
 {
-    g_testMonitors = { { RECT { 0, 0, 1280, 1024 }, RECT { 10, 0, 1280, 1014 } } };
+    g_testMonitors = {{RECT{0, 0, 1280, 1024}, RECT{10, 0, 1280, 1014}}};
     window.ForwardDrag = false;
     window.SnapMode = kLMSnapToEdges;
     struct Row {
@@ -378,12 +367,9 @@ TEST_F(WindowInput, ADraggedSnapObjectLandsOnTheNearestEdge)
         bool ctrl;
         int32_t snapMode;
     } rows[] = {
-        { 23, 500, 10, 500, false, kLMSnapToEdges },
-        { 24, 500, 24, 500, false, kLMSnapToEdges },
-        { 5, 500, 10, 500, false, kLMSnapToEdges },
-        { 300, 980, 300, 974, false, kLMSnapToEdges },
-        { 23, 980, 23, 980, true, kLMSnapToEdges },
-        { 23, 980, 23, 980, false, 0 },
+        {23, 500, 10, 500, false, kLMSnapToEdges}, {24, 500, 24, 500, false, kLMSnapToEdges},
+        {5, 500, 10, 500, false, kLMSnapToEdges},  {300, 980, 300, 974, false, kLMSnapToEdges},
+        {23, 980, 23, 980, true, kLMSnapToEdges},  {23, 980, 23, 980, false, 0},
     };
     At(WM_MOUSEMOVE, 20, 8);
     At(WM_LBUTTONDOWN, 20, 8);
@@ -392,21 +378,20 @@ TEST_F(WindowInput, ADraggedSnapObjectLandsOnTheNearestEdge)
         g_testCtrl = row.ctrl;
         window.SnapMode = row.snapMode;
         window.Drags.clear();
-        POINT cursor { row.newX + 20, row.newY + 8 };
+        POINT cursor{row.newX + 20, row.newY + 8};
         g_testCursor = cursor;
         Send(WM_MOUSEMOVE, cursor.x - 100, cursor.y - 500);
         ASSERT_EQ(1u, window.Drags.size());
         int snapX = row.newX - row.landX, snapY = row.newY - row.landY;
-        POINT own { cursor.x - window.VisibleX, cursor.y - window.VisibleY };
-        EXPECT_EQ(
-            (DragCall { own.x + snapX, own.y + snapY, row.landX, row.landY }), window.Drags[0]);
+        POINT own{cursor.x - window.VisibleX, cursor.y - window.VisibleY};
+        EXPECT_EQ((DragCall{own.x + snapX, own.y + snapY, row.landX, row.landY}), window.Drags[0]);
     }
 }
 
 TEST_F(WindowInput, AGroupDragMovesEveryWindowOfTheGroupByTheSameDelta)
 {
     InputObj partner(LMObjPlainWindow), stranger(LMObjPlainWindow);
-    for (InputObj* obj : { &partner, &stranger }) {
+    for (InputObj* obj : {&partner, &stranger}) {
         obj->AddState(HitState(L"Default", 30, 20, LMHitWholeFrame));
         obj->Realize();
     }
@@ -415,13 +400,13 @@ TEST_F(WindowInput, AGroupDragMovesEveryWindowOfTheGroupByTheSameDelta)
     window.SetGroupName(L"g");
     partner.SetGroupName(L"g");
     EXPECT_EQ(1, window.OnDrag(0, 0, 130, 480));
-    EXPECT_EQ((RECT { 130, 480, 230, 520 }), WindowRect(window.Window));
-    EXPECT_EQ((RECT { 730, 80, 760, 100 }), WindowRect(partner.Window));
+    EXPECT_EQ((RECT{130, 480, 230, 520}), WindowRect(window.Window));
+    EXPECT_EQ((RECT{730, 80, 760, 100}), WindowRect(partner.Window));
     EXPECT_EQ(730, partner.AnchorX);
     EXPECT_EQ(80, partner.VisibleY);
-    EXPECT_EQ((RECT { 700, 300, 730, 320 }), WindowRect(stranger.Window));
+    EXPECT_EQ((RECT{700, 300, 730, 320}), WindowRect(stranger.Window));
     ASSERT_FALSE(partner.Positions.empty());
-    EXPECT_EQ((PositionReport { 730, 80, 0, 0, 1 }), partner.Positions.back());
+    EXPECT_EQ((PositionReport{730, 80, 0, 0, 1}), partner.Positions.back());
     EXPECT_EQ(0, ToolkitMoveCount);
 }
 
@@ -446,13 +431,13 @@ TEST_F(ChildInput, ChildrenOfAGroupMoveTogetherInsideTheirParent)
     grip.SetGroupName(L"frame");
     Place(grip, 5, 5);
     EXPECT_EQ(1, grip.OnDrag(1, 1, 10, 5)) << "a grip in its parent's group drags the parent";
-    EXPECT_EQ((RECT { 305, 100, 405, 160 }), WindowRect(holder.Window));
+    EXPECT_EQ((RECT{305, 100, 405, 160}), WindowRect(holder.Window));
 }
 
 TEST_F(ChildInput, TheJointFlagBringsASiblingAndItsOwnGroupAlong)
 {
     InputObj a, b, c, d, e;
-    for (InputObj* obj : { &a, &b, &c, &d, &e })
+    for (InputObj* obj : {&a, &b, &c, &d, &e})
         obj->SetParent(&holder);
     a.JointFlag = 1;
     c.JointFlag = 1;

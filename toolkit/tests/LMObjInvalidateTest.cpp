@@ -10,16 +10,14 @@
 #include <cstdint>
 #include <thread>
 
-namespace
-{
+namespace {
 
 const uint32_t kRed = Bgra(0, 0, 255, 255);
 const uint32_t kMarker = 0x11223344;
 
 using Redraws = std::vector<PendingRedraw>;
 
-class LMObjInvalidate : public ToolkitWindowTest
-{
+class LMObjInvalidate : public ToolkitWindowTest {
 protected:
     // A shown, realized window object at (300, 200) with a 40 x 30 state.
     void MakeWindow(InputObj& obj, LMVisualState* state)
@@ -43,7 +41,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(LMObjInvalidate, ARectangleOutsideTheFrameDoesNothing)
 {
@@ -74,8 +72,8 @@ TEST_F(LMObjInvalidate, ADeferredLayeredRepaintPostsTheClipAndRedrawsOnlyIt)
     InputObj layered(LMObjLayered);
     MakeWindow(layered, SolidState(L"Default", 40, 30, kRed));
     EXPECT_EQ(1, layered.InvalidateRect(35, 25, 10, 10, LMRepaintDeferred));
-    EXPECT_EQ((Redraws { { RECT { 35, 25, 5, 5 }, true, LMRedrawFrameRect } }),
-        PeekRedraws(layered.Window));
+    EXPECT_EQ((Redraws{{RECT{35, 25, 5, 5}, true, LMRedrawFrameRect}}),
+              PeekRedraws(layered.Window));
     EXPECT_EQ(1u, LiveRectsAdded());
 
     FillBackBuffer(layered, kMarker);
@@ -83,14 +81,14 @@ TEST_F(LMObjInvalidate, ADeferredLayeredRepaintPostsTheClipAndRedrawsOnlyIt)
     layered.AnchorY = 450;
     layered.Repaints.clear();
     EXPECT_EQ(1, DispatchRedraws(layered.Window));
-    EXPECT_EQ((std::vector<RepaintRequest> { { 35, 25, 5, 5, LMRepaintNow } }), layered.Repaints)
+    EXPECT_EQ((std::vector<RepaintRequest>{{35, 25, 5, 5, LMRepaintNow}}), layered.Repaints)
         << "the receiver hands the rectangle back unchanged";
     LMBitmap& buffer = *layered.BackBuffer;
     EXPECT_EQ(kRed, *buffer.PixelAt(35, 25));
     EXPECT_EQ(kRed, *buffer.PixelAt(39, 29));
     EXPECT_EQ(kMarker, *buffer.PixelAt(34, 29));
     EXPECT_EQ(kMarker, *buffer.PixelAt(39, 24));
-    EXPECT_EQ((RECT { 500, 450, 540, 480 }), WindowRect(layered.Window))
+    EXPECT_EQ((RECT{500, 450, 540, 480}), WindowRect(layered.Window))
         << "the layered update places the window at the bounds";
     EXPECT_EQ(0u, LiveRectsAdded());
 }
@@ -123,8 +121,8 @@ TEST_F(LMObjInvalidate, APlainHolderPostsItsClientRectangle)
     holder.ClientOffsetX = 4;
     holder.ClientOffsetY = 6;
     EXPECT_EQ(1, holder.InvalidateRect(10, 10, 50, 50, LMRepaintDeferred));
-    EXPECT_EQ((Redraws { { RECT { 6, 4, 40, 30 }, true, LMRedrawClientRect } }),
-        PeekRedraws(holder.Window));
+    EXPECT_EQ((Redraws{{RECT{6, 4, 40, 30}, true, LMRedrawClientRect}}),
+              PeekRedraws(holder.Window));
     holder.DrawViaBuffer.clear();
     EXPECT_EQ(1, DispatchRedraws(holder.Window));
     ASSERT_FALSE(holder.DrawViaBuffer.empty());
@@ -134,10 +132,9 @@ TEST_F(LMObjInvalidate, APlainHolderPostsItsClientRectangle)
 
     holder.Repaints.clear();
     EXPECT_EQ(1, holder.Invalidate(LMRepaintDeferred));
-    EXPECT_EQ(
-        (std::vector<RepaintRequest> { { 4, 6, 40, 30, LMRepaintDeferred } }), holder.Repaints);
-    EXPECT_EQ((Redraws { { RECT { 0, 0, 40, 30 }, true, LMRedrawClientRect } }),
-        PeekRedraws(holder.Window));
+    EXPECT_EQ((std::vector<RepaintRequest>{{4, 6, 40, 30, LMRepaintDeferred}}), holder.Repaints);
+    EXPECT_EQ((Redraws{{RECT{0, 0, 40, 30}, true, LMRedrawClientRect}}),
+              PeekRedraws(holder.Window));
     DispatchRedraws(holder.Window);
 }
 
@@ -147,7 +144,7 @@ TEST_F(LMObjInvalidate, APlainHolderPaintsAtOnceThroughThePaintBuffer)
     MakeWindow(holder, HitState(L"Default", 40, 30, LMHitNever));
     holder.DrawViaBuffer.clear();
     EXPECT_EQ(1, holder.InvalidateRect(0, 0, 40, 30, LMRepaintNow));
-    EXPECT_EQ(std::vector<int> { 1 }, holder.DrawViaBuffer);
+    EXPECT_EQ(std::vector<int>{1}, holder.DrawViaBuffer);
     EXPECT_EQ(0, holder.PaintViaBuffer) << "set only during the paint";
     EXPECT_TRUE(PeekRedraws(holder.Window).empty());
 }
@@ -155,14 +152,14 @@ TEST_F(LMObjInvalidate, APlainHolderPaintsAtOnceThroughThePaintBuffer)
 TEST_F(LMObjInvalidate, ARegionShapedWindowTakesTheShapeOfItsOpaquePixels)
 {
     InputObj shaped(LMObjRegionShaped);
-    auto bitmap = MakeBitmap(4, 2, LMBitmapHasAlpha, { kRed, kRed, 0, kRed, 0, kRed, 0, 0 });
+    auto bitmap = MakeBitmap(4, 2, LMBitmapHasAlpha, {kRed, kRed, 0, kRed, 0, kRed, 0, 0});
     auto* state = new LMBitmapState(L"Default", bitmap.release());
     EXPECT_EQ(0, shaped.RegionShaped);
     MakeWindow(shaped, state);
     EXPECT_EQ(1, shaped.RegionShaped);
     ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(ERROR, GetWindowRgn(shaped.Window, region.Get()));
-    const bool opaque[2][4] = { { true, true, false, true }, { false, true, false, false } };
+    const bool opaque[2][4] = {{true, true, false, true}, {false, true, false, false}};
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 4; ++x) {
             SCOPED_TRACE(testing::Message() << x << ", " << y);
@@ -172,11 +169,10 @@ TEST_F(LMObjInvalidate, ARegionShapedWindowTakesTheShapeOfItsOpaquePixels)
     EXPECT_EQ(1, state->Bitmap->NoBlend) << "drawn without blending from now on";
 
     EXPECT_EQ(1, shaped.Invalidate(LMRepaintDeferred));
-    EXPECT_EQ((Redraws { { RECT {}, false, LMRedrawWhole } }), PeekRedraws(shaped.Window));
+    EXPECT_EQ((Redraws{{RECT{}, false, LMRedrawWhole}}), PeekRedraws(shaped.Window));
     EXPECT_EQ(1, DispatchRedraws(shaped.Window));
     EXPECT_EQ(1, shaped.InvalidateRect(1, 0, 2, 2, LMRepaintDeferred));
-    EXPECT_EQ((Redraws { { RECT { 1, 0, 3, 2 }, true, LMRedrawClientRect } }),
-        PeekRedraws(shaped.Window));
+    EXPECT_EQ((Redraws{{RECT{1, 0, 3, 2}, true, LMRedrawClientRect}}), PeekRedraws(shaped.Window));
     DispatchRedraws(shaped.Window);
     EXPECT_EQ(0u, LiveRectsAdded());
 }
@@ -188,8 +184,8 @@ TEST_F(LMObjInvalidate, BeforeItsFirstRegionAShapedWindowShapesOnAnyRepaint)
     shaped.Realize();
     shaped.Shown = 1;
     EXPECT_EQ(1, shaped.InvalidateRect(0, 0, 1, 1, LMRepaintDeferred));
-    EXPECT_EQ((std::vector<int> { LMRepaintDeferred }), shaped.Invalidates);
-    EXPECT_EQ((Redraws { { RECT {}, false, LMRedrawWhole } }), PeekRedraws(shaped.Window));
+    EXPECT_EQ((std::vector<int>{LMRepaintDeferred}), shaped.Invalidates);
+    EXPECT_EQ((Redraws{{RECT{}, false, LMRedrawWhole}}), PeekRedraws(shaped.Window));
     DispatchRedraws(shaped.Window);
     EXPECT_EQ(1, shaped.RegionShaped);
 }
@@ -209,11 +205,10 @@ TEST_F(LMObjInvalidate, AWindowlessChildPassesItsRectangleToItsParent)
     child.Show();
     holder.Repaints.clear();
     EXPECT_EQ(1, child.InvalidateRect(2, 1, 5, 4, LMRepaintNow));
-    EXPECT_EQ((std::vector<RepaintRequest> { { 15, 8, 5, 4, LMRepaintNow } }), holder.Repaints);
+    EXPECT_EQ((std::vector<RepaintRequest>{{15, 8, 5, 4, LMRepaintNow}}), holder.Repaints);
     holder.Repaints.clear();
     EXPECT_EQ(1, child.InvalidateRect(8, 8, 5, 5, LMRepaintDeferred));
-    EXPECT_EQ(
-        (std::vector<RepaintRequest> { { 21, 15, 2, 2, LMRepaintDeferred } }), holder.Repaints)
+    EXPECT_EQ((std::vector<RepaintRequest>{{21, 15, 2, 2, LMRepaintDeferred}}), holder.Repaints)
         << "clipped to the child's frame first";
     DispatchRedraws(holder.Window);
 
@@ -231,9 +226,9 @@ TEST_F(LMObjInvalidate, ARepaintFromAnotherThreadIsPosted)
     int result = 0;
     std::thread([&] { result = layered.SetPosition(300, 200, LMPosMove | LMPosRepaint); }).join();
     EXPECT_EQ(1, result);
-    EXPECT_EQ(std::vector<int> { LMRepaintDeferred }, layered.Invalidates);
-    EXPECT_EQ((Redraws { { RECT { 0, 0, 40, 30 }, true, LMRedrawFrameRect } }),
-        PeekRedraws(layered.Window));
+    EXPECT_EQ(std::vector<int>{LMRepaintDeferred}, layered.Invalidates);
+    EXPECT_EQ((Redraws{{RECT{0, 0, 40, 30}, true, LMRedrawFrameRect}}),
+              PeekRedraws(layered.Window));
     EXPECT_EQ(1u, LiveRectsAdded());
     DispatchRedraws(layered.Window);
     EXPECT_EQ(0u, LiveRectsAdded());
@@ -254,14 +249,14 @@ TEST_F(LMObjInvalidate, UnrealizeTakesBackTheRectanglesOfPendingRedraws)
     holder.Unrealize();
     EXPECT_EQ(0u, LiveRectsAdded());
     MSG message;
-    EXPECT_FALSE(PeekMessageW(
-        &message, layeredWindow, LMMsgDeferredRedraw, LMMsgDeferredRedraw, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageW(&message, layeredWindow, LMMsgDeferredRedraw, LMMsgDeferredRedraw,
+                              PM_NOREMOVE));
 }
 
 TEST_F(LMObjInvalidate, AnAdoptedWindowRedrawsClientRectanglesAndFreesTheOthers)
 {
     ScopedWindow host(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 300, 200, 60, 30,
-        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     InputObj adopted(host.Get());
     adopted.Realize();
     adopted.Show();
@@ -269,14 +264,13 @@ TEST_F(LMObjInvalidate, AnAdoptedWindowRedrawsClientRectanglesAndFreesTheOthers)
     UpdateWindow(host.Get());
     adopted.DrawViaBuffer.clear();
     EXPECT_EQ(1, adopted.Invalidate(LMRepaintDeferred));
-    EXPECT_EQ(
-        (Redraws { { RECT { 0, 0, 60, 30 }, true, LMRedrawClientRect } }), PeekRedraws(host.Get()));
-    RECT frame { 1, 1, 2, 2 };
+    EXPECT_EQ((Redraws{{RECT{0, 0, 60, 30}, true, LMRedrawClientRect}}), PeekRedraws(host.Get()));
+    RECT frame{1, 1, 2, 2};
     LMPostRedraw(host.Get(), &frame, LMRedrawFrameRect);
     LMPostRedraw(host.Get(), nullptr, LMRedrawWhole);
     EXPECT_EQ(2u, LiveRectsAdded());
     EXPECT_EQ(3, DispatchRedraws(host.Get()));
-    EXPECT_EQ(std::vector<int> { 1 }, adopted.DrawViaBuffer);
+    EXPECT_EQ(std::vector<int>{1}, adopted.DrawViaBuffer);
     EXPECT_EQ(0u, LiveRectsAdded());
 
     adopted.Invalidate(LMRepaintDeferred);
@@ -288,7 +282,7 @@ TEST_F(LMObjInvalidate, StrayRedrawMessagesAreIgnored)
 {
     InputObj holder(LMObjPlainWindow);
     MakeWindow(holder, HitState(L"Default", 40, 30, LMHitNever));
-    RECT foreign { 0, 0, 10, 10 };
+    RECT foreign{0, 0, 10, 10};
     WPARAM forged = reinterpret_cast<WPARAM>(&foreign);
     holder.DrawViaBuffer.clear();
     holder.Invalidates.clear();
@@ -298,13 +292,13 @@ TEST_F(LMObjInvalidate, StrayRedrawMessagesAreIgnored)
     EXPECT_TRUE(holder.DrawViaBuffer.empty()) << "a rectangle this program did not post";
     EXPECT_EQ(10, foreign.right) << "and it is not freed";
 
-    RECT* live = LMAllocPostedRect(RECT { 0, 0, 1, 1 });
-    EXPECT_EQ(
-        0, SendMessageW(holder.Window, LMMsgDeferredRedraw, reinterpret_cast<WPARAM>(live), 9));
+    RECT* live = LMAllocPostedRect(RECT{0, 0, 1, 1});
+    EXPECT_EQ(0,
+              SendMessageW(holder.Window, LMMsgDeferredRedraw, reinterpret_cast<WPARAM>(live), 9));
     EXPECT_EQ(0u, LiveRectsAdded()) << "an unknown lParam still frees a live rectangle";
 
     holder.Unrealize();
-    RECT rect { 0, 0, 1, 1 };
+    RECT rect{0, 0, 1, 1};
     EXPECT_EQ(0, LMPostRedraw(holder.Window, &rect, LMRedrawClientRect)) << "no window";
     EXPECT_EQ(0u, LiveRectsAdded());
 }
@@ -323,7 +317,7 @@ TEST_F(LMObjInvalidate, ARedrawPostedToADestroyedWindowIsTakenBack)
         EXPECT_EQ(0, layered.InvalidateRect(0, 0, 5, 5, LMRepaintDeferred));
         EXPECT_EQ(0u, LiveRectsAdded());
     }
-    RECT rect { 0, 0, 1, 1 };
+    RECT rect{0, 0, 1, 1};
     EXPECT_EQ(0, LMPostRedraw(window, &rect, LMRedrawFrameRect));
     EXPECT_EQ(0u, LiveRectsAdded());
 }

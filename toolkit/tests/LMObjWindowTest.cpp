@@ -14,8 +14,7 @@
 #include <memory>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 const wchar_t kHostClass[] = L"TrivaneLMObjWindowTestHost";
 
@@ -24,14 +23,14 @@ HWND MakeHostWindow(int width, int height)
 {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSW windowClass {};
+        WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = kHostClass;
         registered = RegisterClassW(&windowClass) != 0;
     }
     return CreateWindowExW(WS_EX_TOOLWINDOW, kHostClass, L"", WS_POPUP, 400, 300, width, height,
-        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // Stacked-window properties a host window still had when it was destroyed.
@@ -58,14 +57,14 @@ HWND MakeRecordingHost()
 {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSW windowClass {};
+        WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = RecordingHostProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"TrivaneLMObjWindowTestRecordingHost";
         registered = RegisterClassW(&windowClass) != 0;
     }
     return CreateWindowExW(WS_EX_TOOLWINDOW, L"TrivaneLMObjWindowTestRecordingHost", L"", WS_POPUP,
-        0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                           0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 LONG_PTR ExStyle(HWND window)
@@ -73,11 +72,9 @@ LONG_PTR ExStyle(HWND window)
     return GetWindowLongPtrW(window, GWL_EXSTYLE);
 }
 
-class LMObjWindow : public ToolkitWindowTest
-{
-};
+class LMObjWindow : public ToolkitWindowTest {};
 
-} // namespace
+}  // namespace
 
 TRIVANE_CHILD(TopObjClassName)
 {
@@ -88,7 +85,7 @@ TRIVANE_CHILD(TopObjClassName)
     wchar_t name[64] = {};
     GetClassNameW(obj.Window, name, 64);
     ChildReport("class", name);
-    WNDCLASSW windowClass {};
+    WNDCLASSW windowClass{};
     GetClassInfoW(GetModuleHandleW(nullptr), name, &windowClass);
     ChildReport("style", windowClass.style);
     ChildReport("extra", windowClass.cbWndExtra);
@@ -115,14 +112,14 @@ TEST_F(LMObjWindow, ExtendedStylesFollowTypeLayerAndHitModes)
         int hitMode;
         LONG_PTR exStyle;
     } rows[] = {
-        { "layered, never hit", LMObjLayered, 0, LMHitNever,
-            WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT },
-        { "layered topmost", LMObjLayered, LMLayerTopmost, LMHitNever,
-            WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST },
-        { "layered, hit", LMObjLayered, 0, LMHitWholeFrame, WS_EX_LAYERED | WS_EX_TOOLWINDOW },
-        { "plain", LMObjPlainWindow, 0, LMHitNever, WS_EX_TOOLWINDOW },
-        { "region-shaped topmost", LMObjRegionShaped, LMLayerTopmost, LMHitNever,
-            WS_EX_TOOLWINDOW | WS_EX_TOPMOST },
+        {"layered, never hit", LMObjLayered, 0, LMHitNever,
+         WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT},
+        {"layered topmost", LMObjLayered, LMLayerTopmost, LMHitNever,
+         WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST},
+        {"layered, hit", LMObjLayered, 0, LMHitWholeFrame, WS_EX_LAYERED | WS_EX_TOOLWINDOW},
+        {"plain", LMObjPlainWindow, 0, LMHitNever, WS_EX_TOOLWINDOW},
+        {"region-shaped topmost", LMObjRegionShaped, LMLayerTopmost, LMHitNever,
+         WS_EX_TOOLWINDOW | WS_EX_TOPMOST},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -154,7 +151,7 @@ TEST_F(LMObjWindow, RealizeMakesAPopupAtTheBoundsBoundToTheObject)
     ASSERT_NE(nullptr, obj.Window);
     LONG_PTR style = GetWindowLongPtrW(obj.Window, GWL_STYLE);
     EXPECT_EQ(WS_POPUP | WS_CLIPCHILDREN, style & ~WS_CLIPSIBLINGS);
-    EXPECT_EQ((RECT { 300, 200, 340, 230 }), WindowRect(obj.Window));
+    EXPECT_EQ((RECT{300, 200, 340, 230}), WindowRect(obj.Window));
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(&obj), GetWindowLongPtrW(obj.Window, GWLP_USERDATA));
     EXPECT_EQ(RootObject, obj.Parent);
     ASSERT_NE(nullptr, obj.BackBuffer);
@@ -199,14 +196,13 @@ TEST_F(LMObjWindow, DestroyWndRemovesTheStackedPropertiesBeforeTheWindowGoes)
     HWND window = MakeRecordingHost();
     InputObj obj(LMObjChildWindow);
     obj.Window = window;
-    for (const wchar_t* name :
-        { L"KVHDL", L"KVHDL2", L"KVHDL-1", L"KVHDL-2", L"KVHDL-4", L"Other" })
+    for (const wchar_t* name : {L"KVHDL", L"KVHDL2", L"KVHDL-1", L"KVHDL-2", L"KVHDL-4", L"Other"})
         SetPropW(window, name, reinterpret_cast<HANDLE>(7));
     EXPECT_EQ(1, obj.DestroyWnd());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(nullptr, obj.Window);
     std::sort(g_propsAtDestroy.begin(), g_propsAtDestroy.end());
-    EXPECT_EQ((std::vector<std::wstring> { L"KVHDL-4", L"Other" }), g_propsAtDestroy)
+    EXPECT_EQ((std::vector<std::wstring>{L"KVHDL-4", L"Other"}), g_propsAtDestroy)
         << "numbered properties go as far as they run without a gap";
 }
 
@@ -237,8 +233,8 @@ TEST_F(LMObjWindow, AnAdoptedWindowIsSubclassedUntilUnrealized)
     auto original = GetWindowLongPtrW(host.Get(), GWLP_WNDPROC);
     InputObj obj(host.Get());
     ASSERT_EQ(1, obj.Realize());
-    EXPECT_EQ(
-        reinterpret_cast<LONG_PTR>(LMSubclassProc), GetWindowLongPtrW(host.Get(), GWLP_WNDPROC));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(LMSubclassProc),
+              GetWindowLongPtrW(host.Get(), GWLP_WNDPROC));
     EXPECT_EQ(original, reinterpret_cast<LONG_PTR>(GetPropW(host.Get(), L"LM_PrevProc")));
     EXPECT_EQ(0, obj.Movable);
     ASSERT_NE(nullptr, obj.CurrentState);
@@ -250,9 +246,9 @@ TEST_F(LMObjWindow, AnAdoptedWindowIsSubclassedUntilUnrealized)
     ASSERT_NE(nullptr, blank->Bitmap);
     EXPECT_EQ(0u, *blank->Bitmap->PixelAt(119, 39)) << "fully transparent";
 
-    EXPECT_EQ(
-        1, SendMessageW(host.Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0));
-    EXPECT_EQ(std::vector<int> { -120 }, obj.Wheel);
+    EXPECT_EQ(1,
+              SendMessageW(host.Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0));
+    EXPECT_EQ(std::vector<int>{-120}, obj.Wheel);
 
     EXPECT_EQ(1, obj.Unrealize());
     EXPECT_EQ(original, GetWindowLongPtrW(host.Get(), GWLP_WNDPROC));
@@ -275,7 +271,7 @@ TEST_F(LMObjWindow, FiveWindowsCanBeAdoptedAtOnce)
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(1, SendMessageW(hosts[i].Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120 * (i + 1)), 0));
-        EXPECT_EQ(std::vector<int> { 120 * (i + 1) }, objects[i]->Wheel);
+        EXPECT_EQ(std::vector<int>{120 * (i + 1)}, objects[i]->Wheel);
     }
     objects[2].reset();
     EXPECT_EQ(4u, AdoptedWindowTable.size());
@@ -304,7 +300,7 @@ TEST_F(LMObjWindow, AnAdoptedWindowDestroyedByItsHostLeavesTheTable)
     HWND host = MakeHostWindow(30, 30);
     InputObj obj(host);
     obj.Realize();
-    RECT rect { 1, 1, 5, 5 };
+    RECT rect{1, 1, 5, 5};
     ASSERT_EQ(1, LMPostRedraw(host, &rect, LMRedrawClientRect));
     DestroyWindow(host);
     EXPECT_TRUE(AdoptedWindowTable.empty());
@@ -320,11 +316,11 @@ TEST_F(LMObjWindow, OthersCannotMoveOrSizeAToolkitWindow)
     obj.MoveTo(300, 200);
     obj.Realize();
     SetWindowPos(obj.Window, nullptr, 10, 10, 90, 90, SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ((RECT { 300, 200, 340, 230 }), WindowRect(obj.Window));
+    EXPECT_EQ((RECT{300, 200, 340, 230}), WindowRect(obj.Window));
     MoveWindow(obj.Window, 0, 0, 5, 5, FALSE);
-    EXPECT_EQ((RECT { 300, 200, 340, 230 }), WindowRect(obj.Window));
+    EXPECT_EQ((RECT{300, 200, 340, 230}), WindowRect(obj.Window));
     obj.MoveTo(320, 210);
-    EXPECT_EQ((RECT { 320, 210, 360, 240 }), WindowRect(obj.Window)) << "its own moves go through";
+    EXPECT_EQ((RECT{320, 210, 360, 240}), WindowRect(obj.Window)) << "its own moves go through";
 }
 
 TEST_F(LMObjWindow, SyncFromWindowReadsTheAnchorBackFromTheWindow)
@@ -354,8 +350,8 @@ TEST_F(LMObjWindow, SyncFromWindowReadsTheAnchorBackFromTheWindow)
     EXPECT_EQ(visible.left, obj.VisibleX);
     EXPECT_EQ(visible.top, obj.VisibleY);
     ASSERT_EQ(1u, obj.Positions.size());
-    EXPECT_EQ((PositionReport { obj.AnchorX, obj.AnchorY, obj.VisibleWidth, obj.VisibleHeight, 1 }),
-        obj.Positions[0]);
+    EXPECT_EQ((PositionReport{obj.AnchorX, obj.AnchorY, obj.VisibleWidth, obj.VisibleHeight, 1}),
+              obj.Positions[0]);
 
     InputObj windowless;
     windowless.AddState(HitState(L"Default", 4, 4, LMHitNever));
@@ -386,17 +382,17 @@ TEST_F(LMObjWindow, KeysGoToTheFocusObjectAndFocusLossEndsADrag)
     holder.Realize();
     focus.SetFocus();
     EXPECT_EQ(0, SendMessageW(holder.Window, WM_KEYDOWN, 'A', 0));
-    EXPECT_EQ(std::vector<int> { 'A' }, focus.Keys);
+    EXPECT_EQ(std::vector<int>{'A'}, focus.Keys);
 
     InputObj dragged;
     dragged.Dragging = 1;
     HoveredObject = &dragged;
     EXPECT_EQ(0, SendMessageW(holder.Window, WM_KILLFOCUS, 0, 0));
     EXPECT_EQ(nullptr, FocusObject);
-    EXPECT_EQ(std::vector<std::wstring> { L"killfocus" }, focus.Events);
+    EXPECT_EQ(std::vector<std::wstring>{L"killfocus"}, focus.Events);
     EXPECT_EQ(1, NoDragFlag);
     EXPECT_EQ(0, dragged.Dragging);
-    EXPECT_EQ(std::vector<std::wstring> { L"dragend" }, dragged.Events);
+    EXPECT_EQ(std::vector<std::wstring>{L"dragend"}, dragged.Events);
 }
 
 TEST_F(LMObjWindow, SetCursorShowsTheHoveredObjectsCursor)
@@ -412,8 +408,8 @@ TEST_F(LMObjWindow, SetCursorShowsTheHoveredObjectsCursor)
     struct Row {
         int index;
         LPCWSTR id;
-    } rows[] = { { 14, IDC_HAND }, { 5, IDC_IBEAM }, { 0, IDC_ARROW }, { 15, IDC_ARROW },
-        { -1, IDC_ARROW }, { 1000, IDC_ARROW } };
+    } rows[] = {{14, IDC_HAND},  {5, IDC_IBEAM},  {0, IDC_ARROW},
+                {15, IDC_ARROW}, {-1, IDC_ARROW}, {1000, IDC_ARROW}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.index);
         hovered.CursorIndex = row.index;
@@ -421,19 +417,15 @@ TEST_F(LMObjWindow, SetCursorShowsTheHoveredObjectsCursor)
         EXPECT_EQ(1, SendMessageW(holder.Window, WM_SETCURSOR, self, hitClient));
         EXPECT_EQ(LoadCursorW(nullptr, row.id), GetCursor());
     }
-    EXPECT_EQ(
-        LoadCursorW(nullptr, MAKEINTRESOURCEW(32631)), LoadCursorW(nullptr, LMCursorIdForIndex(6)));
+    EXPECT_EQ(LoadCursorW(nullptr, MAKEINTRESOURCEW(32631)),
+              LoadCursorW(nullptr, LMCursorIdForIndex(6)));
 }
 
 TEST_F(LMObjWindow, AThrowingPaintDoesNotComeBack)
 {
-    class ThrowingPaint : public InputObj
-    {
+    class ThrowingPaint : public InputObj {
     public:
-        ThrowingPaint()
-            : InputObj(LMObjPlainWindow)
-        {
-        }
+        ThrowingPaint() : InputObj(LMObjPlainWindow) {}
         int OnPaint(HWND) override
         {
             ++Paints;
@@ -449,12 +441,11 @@ TEST_F(LMObjWindow, AThrowingPaintDoesNotComeBack)
     InvalidateRect(obj.Window, nullptr, FALSE);
     UpdateWindow(obj.Window);
     EXPECT_EQ(1, obj.Paints);
-    RECT update {};
+    RECT update{};
     EXPECT_FALSE(GetUpdateRect(obj.Window, &update, FALSE)) << "validated after the throw";
 }
 
-namespace
-{
+namespace {
 
 // Messages that reached a host window's own procedure.
 std::vector<UINT> g_hostMessages;
@@ -469,14 +460,14 @@ HWND MakeCountingHost()
 {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSW windowClass {};
+        WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = CountingHostProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"TrivaneLMObjWindowTestCountingHost";
         registered = RegisterClassW(&windowClass) != 0;
     }
     return CreateWindowExW(WS_EX_TOOLWINDOW, L"TrivaneLMObjWindowTestCountingHost", L"", WS_POPUP,
-        400, 300, 100, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                           400, 300, 100, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 bool HostSaw(UINT message)
@@ -484,7 +475,7 @@ bool HostSaw(UINT message)
     return std::find(g_hostMessages.begin(), g_hostMessages.end(), message) != g_hostMessages.end();
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(LMObjWindow, AnAdoptedWindowSharesItsMouseWithItsChildren)
 {
@@ -503,20 +494,20 @@ TEST_F(LMObjWindow, AnAdoptedWindowSharesItsMouseWithItsChildren)
     SendMessageW(host.Get(), WM_MOUSEMOVE, 0, ClientPoint(15, 15));
     EXPECT_EQ(&child, HoveredObject);
     EXPECT_TRUE(HostSaw(WM_MOUSEMOVE)) << "and the host sees the move too";
-    g_testCursor = POINT { 415, 315 };
+    g_testCursor = POINT{415, 315};
     SendMessageW(host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(15, 15));
     EXPECT_EQ(1u, child.Presses.size());
     EXPECT_EQ(&child, FocusObject);
     EXPECT_TRUE(HostSaw(WM_LBUTTONDOWN));
     SendMessageW(host.Get(), WM_LBUTTONUP, 0, ClientPoint(15, 15));
     ASSERT_EQ(1u, child.Releases.size());
-    EXPECT_EQ((ButtonCall { 5, 5, 0 }), child.Releases[0]);
+    EXPECT_EQ((ButtonCall{5, 5, 0}), child.Releases[0]);
 
     g_hostMessages.clear();
     EXPECT_EQ(1, SendMessageW(host.Get(), WM_ERASEBKGND, 0, 0));
     EXPECT_EQ(1, SendMessageW(host.Get(), WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     SendMessageW(host.Get(), WM_KEYDOWN, 'K', 0);
-    EXPECT_EQ(std::vector<int> { 'K' }, child.Keys);
+    EXPECT_EQ(std::vector<int>{'K'}, child.Keys);
     EXPECT_TRUE(g_hostMessages.empty()) << "what the object answers stays with it";
     SendMessageW(host.Get(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(nullptr, HoveredObject);

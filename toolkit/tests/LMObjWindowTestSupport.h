@@ -48,18 +48,10 @@ inline std::ostream& operator<<(std::ostream& out, const ButtonCall& c)
 
 // Records what reaches its input slots, in order, and lets a test act
 // inside them.
-class InputObj : public RecordingObj
-{
+class InputObj : public RecordingObj {
 public:
-    explicit InputObj(int32_t type = LMObjWindowless)
-        : RecordingObj(type)
-    {
-    }
-    explicit InputObj(HWND window)
-        : RecordingObj(LMObjAdopted)
-    {
-        Window = window;
-    }
+    explicit InputObj(int32_t type = LMObjWindowless) : RecordingObj(type) {}
+    explicit InputObj(HWND window) : RecordingObj(LMObjAdopted) { Window = window; }
 
     int OnMouseEnter() override
     {
@@ -75,7 +67,7 @@ public:
     int OnLButtonDown(int x, int y) override
     {
         Events.push_back(L"ldown");
-        Presses.push_back(POINT { x, y });
+        Presses.push_back(POINT{x, y});
         if (ThrowOnPress)
             throw std::runtime_error("press");
         return RecordingObj::OnLButtonDown(x, y);
@@ -83,7 +75,7 @@ public:
     int OnLButtonUp(int x, int y, int dragged) override
     {
         Events.push_back(L"lup");
-        Releases.push_back({ x, y, dragged });
+        Releases.push_back({x, y, dragged});
         if (OnRelease) {
             OnRelease();
             return 1;
@@ -97,7 +89,7 @@ public:
     }
     int OnDrag(int x, int y, int newX, int newY) override
     {
-        Drags.push_back({ x, y, newX, newY });
+        Drags.push_back({x, y, newX, newY});
         return ForwardDrag ? RecordingObj::OnDrag(x, y, newX, newY) : 1;
     }
     int OnDragEnd() override
@@ -121,7 +113,7 @@ public:
         return RecordingObj::KillFocus();
     }
     int Draw(HDC hdc, int originX, int originY, int x, int y, int width, int height,
-        float alpha) override
+             float alpha) override
     {
         DrawAlpha.push_back(alpha);
         DrawDc.push_back(hdc);
@@ -166,7 +158,7 @@ inline LMBitmapState* SolidState(const wchar_t* name, int width, int height, uin
 }
 
 // Input the test controls: the cursor, the Ctrl key, the monitors.
-inline POINT g_testCursor { 0, 0 };
+inline POINT g_testCursor{0, 0};
 inline bool g_testCtrl = false;
 inline std::vector<LMMonitorEdges> g_testMonitors;
 inline POINT TestCursor()
@@ -185,17 +177,16 @@ inline std::vector<LMMonitorEdges> TestMonitors()
 // Every test starts with no press, hover, focus or double click pending, a
 // clock and input it drives, and the real pointer parked away from its
 // windows; the posted rectangles it leaves behind are counted.
-class ToolkitWindowTest : public ::testing::Test
-{
+class ToolkitWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ResetInput();
         g_testNow = 5000;
         LMSetClockSource(TestNow);
-        g_testCursor = POINT { 0, 0 };
+        g_testCursor = POINT{0, 0};
         g_testCtrl = false;
-        g_testMonitors = { { RECT { 0, 0, 1280, 1024 }, RECT { 0, 0, 1280, 1024 } } };
+        g_testMonitors = {{RECT{0, 0, 1280, 1024}, RECT{0, 0, 1280, 1024}}};
         LMSetCursorPosSource(TestCursor);
         LMSetCtrlStateSource(TestCtrl);
         LMSetMonitorListSource(TestMonitors);
@@ -220,7 +211,7 @@ protected:
         ButtonState = LMButtonNone;
         NoDragFlag = 0;
         PressTime = 0;
-        PressPoint = POINT { 0, 0 };
+        PressPoint = POINT{0, 0};
     }
     size_t LiveRectsAdded() const { return LMLivePostedRects() - liveRectsBefore_; }
 
@@ -237,8 +228,8 @@ struct PendingRedraw {
 
 inline bool operator==(const PendingRedraw& a, const PendingRedraw& b)
 {
-    return a.HasRect == b.HasRect && a.Kind == b.Kind
-        && (!a.HasRect || EqualRect(&a.Rect, &b.Rect));
+    return a.HasRect == b.HasRect && a.Kind == b.Kind &&
+           (!a.HasRect || EqualRect(&a.Rect, &b.Rect));
 }
 
 inline std::ostream& operator<<(std::ostream& out, const PendingRedraw& r)
@@ -259,7 +250,7 @@ inline std::vector<PendingRedraw> PeekRedraws(HWND window)
         taken.push_back(message);
     for (const MSG& m : taken) {
         const auto* rect = reinterpret_cast<const RECT*>(m.wParam);
-        found.push_back({ rect ? *rect : RECT {}, rect != nullptr, m.lParam });
+        found.push_back({rect ? *rect : RECT{}, rect != nullptr, m.lParam});
         PostMessageW(m.hwnd, m.message, m.wParam, m.lParam);
     }
     return found;
@@ -279,13 +270,13 @@ inline int DispatchRedraws(HWND window)
 
 inline RECT WindowRect(HWND window)
 {
-    RECT rect {};
+    RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
 }
 
 inline LPARAM ClientPoint(int x, int y)
 {
-    return MAKELPARAM(
-        static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)),
+                      static_cast<WORD>(static_cast<SHORT>(y)));
 }

@@ -9,8 +9,7 @@
 
 #include <thread>
 
-namespace
-{
+namespace {
 
 const wchar_t kStackedClass[] = L"TrivaneLMObjZOrderStacked";
 
@@ -18,20 +17,19 @@ HWND MakeStackedWindow()
 {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSW windowClass {};
+        WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = kStackedClass;
         registered = RegisterClassW(&windowClass) != 0;
     }
     return CreateWindowExW(WS_EX_TOOLWINDOW, kStackedClass, L"", WS_POPUP, 0, 0, 5, 5, nullptr,
-        nullptr, GetModuleHandleW(nullptr), nullptr);
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 using Order = std::vector<LMObj*>;
 
-class LMObjZOrder : public ToolkitWindowTest
-{
+class LMObjZOrder : public ToolkitWindowTest {
 protected:
     void SetUp() override
     {
@@ -46,17 +44,15 @@ protected:
 };
 
 // Holds the toolkit lock on another thread until it is destroyed.
-class LockHolder
-{
+class LockHolder {
 public:
     LockHolder()
-        : held_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
-        , release_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
-        , thread_([this] {
-            LMLock lock(INFINITE, L"test");
-            SetEvent(held_.Get());
-            WaitForSingleObject(release_.Get(), INFINITE);
-        })
+        : held_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this] {
+              LMLock lock(INFINITE, L"test");
+              SetEvent(held_.Get());
+              WaitForSingleObject(release_.Get(), INFINITE);
+          })
     {
         WaitForSingleObject(held_.Get(), 10000);
     }
@@ -72,7 +68,7 @@ private:
     std::thread thread_;
 };
 
-} // namespace
+}  // namespace
 
 TEST(LMObjCompareZOrder, SortsByLayerThenByMark)
 {
@@ -92,9 +88,9 @@ TEST(LMObjCompareZOrder, SortsByLayerThenByMark)
 TEST_F(LMObjZOrder, OnTopRaisesTheGroupAndChainsItsStackedWindows)
 {
     InputObj x(LMObjPlainWindow), a(LMObjPlainWindow), b(LMObjPlainWindow), c(LMObjPlainWindow);
-    for (InputObj* obj : { &x, &a, &b, &c })
+    for (InputObj* obj : {&x, &a, &b, &c})
         Realize(*obj);
-    ASSERT_EQ((Order { &x, &a, &b, &c }), RootObject->Children);
+    ASSERT_EQ((Order{&x, &a, &b, &c}), RootObject->Children);
     a.SetGroupName(L"g");
     c.SetGroupName(L"g");
     ScopedWindow w1(MakeStackedWindow()), w2(MakeStackedWindow());
@@ -102,7 +98,7 @@ TEST_F(LMObjZOrder, OnTopRaisesTheGroupAndChainsItsStackedWindows)
     SetPropW(a.Window, L"KVHDL-2", w2.Get());
 
     EXPECT_EQ(1, a.OnTop());
-    EXPECT_EQ((Order { &x, &b, &a, &c }), RootObject->Children);
+    EXPECT_EQ((Order{&x, &b, &a, &c}), RootObject->Children);
     EXPECT_EQ(w1.Get(), GetWindow(a.Window, GW_HWNDPREV));
     EXPECT_EQ(w2.Get(), GetWindow(w1.Get(), GW_HWNDPREV));
     EXPECT_EQ(c.Window, GetWindow(w2.Get(), GW_HWNDPREV));
@@ -118,15 +114,15 @@ TEST_F(LMObjZOrder, ALockedOrBusyOnTopDoesNothing)
     Realize(b);
     a.ZLocked = 1;
     EXPECT_EQ(0, a.OnTop());
-    EXPECT_EQ((Order { &a, &b }), RootObject->Children);
+    EXPECT_EQ((Order{&a, &b}), RootObject->Children);
     a.ZLocked = 0;
     {
         LockHolder busy;
         EXPECT_EQ(0, a.OnTop());
-        EXPECT_EQ((Order { &a, &b }), RootObject->Children);
+        EXPECT_EQ((Order{&a, &b}), RootObject->Children);
     }
     EXPECT_EQ(1, a.OnTop());
-    EXPECT_EQ((Order { &b, &a }), RootObject->Children);
+    EXPECT_EQ((Order{&b, &a}), RootObject->Children);
     EXPECT_STREQ(L"OnTop", LockLabel);
 }
 
@@ -134,10 +130,10 @@ TEST_F(LMObjZOrder, OnTopKeepsTheLayersApart)
 {
     InputObj low(LMObjPlainWindow), high(LMObjPlainWindow), other(LMObjPlainWindow);
     high.Layer = LMLayerTopmost;
-    for (InputObj* obj : { &low, &high, &other })
+    for (InputObj* obj : {&low, &high, &other})
         Realize(*obj);
     low.OnTop();
-    EXPECT_EQ((Order { &other, &low, &high }), RootObject->Children);
+    EXPECT_EQ((Order{&other, &low, &high}), RootObject->Children);
     EXPECT_TRUE(GetWindowLongPtrW(high.Window, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
@@ -147,15 +143,15 @@ TEST_F(LMObjZOrder, AWindowlessChildRaisesItsHolderAndRepaints)
     Realize(holder);
     Realize(other);
     InputObj p, q;
-    for (InputObj* child : { &p, &q }) {
+    for (InputObj* child : {&p, &q}) {
         child->SetParent(&holder);
         child->AddState(HitState(L"Default", 5, 5, LMHitWholeFrame));
         child->Realize();
     }
     EXPECT_EQ(1, p.OnTop());
-    EXPECT_EQ((Order { &q, &p }), holder.Children);
-    EXPECT_EQ((Order { &other, &holder }), RootObject->Children);
-    EXPECT_EQ(std::vector<int> { 1 }, p.Invalidates);
+    EXPECT_EQ((Order{&q, &p}), holder.Children);
+    EXPECT_EQ((Order{&other, &holder}), RootObject->Children);
+    EXPECT_EQ(std::vector<int>{1}, p.Invalidates);
     EXPECT_TRUE(q.Invalidates.empty());
 }
 
@@ -163,20 +159,20 @@ TEST_F(LMObjZOrder, ChangeZOrderMovesWithinTheLayerRun)
 {
     InputObj parent, p, q, r, s, lone;
     s.Layer = LMLayerTopmost;
-    for (InputObj* child : { &p, &q, &r, &s })
+    for (InputObj* child : {&p, &q, &r, &s})
         child->SetParent(&parent);
     EXPECT_EQ(1, q.ChangeZOrder(1));
-    EXPECT_EQ((Order { &p, &r, &q, &s }), parent.Children);
+    EXPECT_EQ((Order{&p, &r, &q, &s}), parent.Children);
     EXPECT_EQ(1, q.ChangeZOrder(8));
-    EXPECT_EQ((Order { &q, &p, &r, &s }), parent.Children);
+    EXPECT_EQ((Order{&q, &p, &r, &s}), parent.Children);
     EXPECT_EQ(1, r.ChangeZOrder(2));
-    EXPECT_EQ((Order { &q, &p, &r, &s }), parent.Children) << "the next one is in another layer";
+    EXPECT_EQ((Order{&q, &p, &r, &s}), parent.Children) << "the next one is in another layer";
     EXPECT_EQ(1, r.ChangeZOrder(4));
-    EXPECT_EQ((Order { &q, &r, &p, &s }), parent.Children);
+    EXPECT_EQ((Order{&q, &r, &p, &s}), parent.Children);
     EXPECT_EQ(1, q.ChangeZOrder(4));
-    EXPECT_EQ((Order { &q, &r, &p, &s }), parent.Children) << "already at the bottom";
+    EXPECT_EQ((Order{&q, &r, &p, &s}), parent.Children) << "already at the bottom";
     EXPECT_EQ(1, q.ChangeZOrder(2));
-    EXPECT_EQ((Order { &r, &q, &p, &s }), parent.Children);
+    EXPECT_EQ((Order{&r, &q, &p, &s}), parent.Children);
     EXPECT_EQ(std::vector<int>(4, LMRepaintNow), q.Invalidates) << "a windowless child repaints";
 
     InputObj alone;
@@ -189,10 +185,10 @@ TEST_F(LMObjZOrder, ChangeZOrderMovesWithinTheLayerRun)
 TEST_F(LMObjZOrder, ChangeZOrderRestacksTheWindowsOfTheLayer)
 {
     InputObj a(LMObjPlainWindow), b(LMObjPlainWindow), c(LMObjPlainWindow);
-    for (InputObj* obj : { &a, &b, &c })
+    for (InputObj* obj : {&a, &b, &c})
         Realize(*obj);
     EXPECT_EQ(1, a.ChangeZOrder(1));
-    EXPECT_EQ((Order { &b, &c, &a }), RootObject->Children);
+    EXPECT_EQ((Order{&b, &c, &a}), RootObject->Children);
     EXPECT_EQ(a.Window, GetWindow(c.Window, GW_HWNDPREV));
     EXPECT_EQ(c.Window, GetWindow(b.Window, GW_HWNDPREV));
 }
@@ -216,9 +212,9 @@ TEST_F(LMObjZOrder, ApplyZOrderOfAWindowlessChildPostsItsRepaintFromAnotherThrea
     child.AddState(HitState(L"Default", 5, 5, LMHitWholeFrame));
     child.Realize();
     EXPECT_EQ(nullptr, child.ApplyZOrder(nullptr));
-    EXPECT_EQ(std::vector<int> { LMRepaintNow }, child.Invalidates) << "the start-up thread";
+    EXPECT_EQ(std::vector<int>{LMRepaintNow}, child.Invalidates) << "the start-up thread";
     std::thread([&] { child.ApplyZOrder(nullptr); }).join();
-    EXPECT_EQ((std::vector<int> { LMRepaintNow, LMRepaintDeferred }), child.Invalidates);
+    EXPECT_EQ((std::vector<int>{LMRepaintNow, LMRepaintDeferred}), child.Invalidates);
 }
 
 TEST_F(LMObjZOrder, TheAnchorPopupIsMadeOnceAndLayer2StacksBelowIt)
