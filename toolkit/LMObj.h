@@ -157,6 +157,16 @@ public:
     int QueueCount() const { return static_cast<int>(StateQueue.size()); }
     int GetCurrentAlpha();
 
+    // Windows and input.
+    int DestroyWnd();
+    // The shown object under a point in this object's coordinates, or null.
+    LMObj* HitTestTree(int x, int y);
+    // Marks this object and its drag/z-order group among its siblings; a
+    // mark is the counter's value (then counted up), or 1 without a counter.
+    int MarkGroup(int withLinks, int byName, int joint, int* counter);
+    // Clears the marks of every child; the child count.
+    int ClearMarks();
+
     // Geometry.
     int GetStateMargins(RECT* insets, int* dx, int* dy);
     int AddClientOffsets(POINT* point);
@@ -227,3 +237,9 @@ bool IsValidLMObj(const void* object);
 
 // The visual state behind a state pointer, or null for a state without looks.
 LMVisualState* LMAsVisualState(LMState* state);
+
+// (x, y, x + width, y + height), the far edges held inside int.
+RECT LMRectFromSize(int x, int y, int width, int height);
+
+// Sibling order: by Layer, then by GroupMark; below 0 when a goes first.
+int CompareZOrder(const LMObj* a, const LMObj* b);

@@ -7,6 +7,8 @@
 #include "LMObjGlobals.h"
 #include "LMToolkit.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -162,6 +164,15 @@ void RepaintParentArea(
 }
 
 }  // namespace
+
+RECT LMRectFromSize(int x, int y, int width, int height)
+{
+    auto farEdge = [](int start, int size) {
+        int64_t edge = static_cast<int64_t>(start) + size;
+        return static_cast<LONG>(std::clamp<int64_t>(edge, INT32_MIN, INT32_MAX));
+    };
+    return RECT{x, y, farEdge(x, width), farEdge(y, height)};
+}
 
 int LMObj::GetStateMargins(RECT* insets, int* dx, int* dy)
 {
