@@ -192,7 +192,12 @@ protected:
                                                  KEY_ALL_ACCESS, nullptr, &key, nullptr));
         RegCloseKey(key);
     }
-    void TearDown() override { RegDeleteKeyW(HKEY_CURRENT_USER, subkey_.c_str()); }
+    void TearDown() override
+    {
+        RegDeleteKeyW(HKEY_CURRENT_USER, subkey_.c_str());
+        // Gone only when no other test still holds a key under it.
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TrivaneTests");
+    }
 
     std::wstring subkey_;
 };
