@@ -7,6 +7,7 @@
 #include "EngineValues.h"
 #include "EngineWorld.h"
 #include "LMBitmapState.h"
+#include "TrackingValues.h"
 
 std::unique_ptr<CPointer> EnginePointer;
 std::unique_ptr<CTheme> CurrentTheme;
@@ -86,6 +87,8 @@ int CPointer::LoadThemeFrom(const wchar_t* path)
     RemoveAllStates();
     // A sound may still play from the theme's memory.
     World().PlaySoundW(nullptr, nullptr, 0);
+    // The entry last drawn goes with the theme; a new one may take its address.
+    LastPointerEntry = nullptr;
     CurrentTheme.reset();
     DWORD attributes = World().GetFileAttributesW(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -124,7 +127,7 @@ int CPointer::ApplyShadow()
 
 int CPointer::ChangeStateByName(const wchar_t* name)
 {
-    return ChangeState(name);
+    return World().ChangeObjectState(this, name);
 }
 
 void CPointer::RemoveAllStates()

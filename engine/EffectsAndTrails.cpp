@@ -7,7 +7,3 @@ void TriggerClickEffect(int, int, int)
 void TrailStep(int, int, int)
 {
 }
-
-void TrailTimerGate()
-{
-}

@@ -1,5 +1,8 @@
 #include "EngineValues.h"
 
+#include "TrackingValues.h"
+#include "TrailGate.h"
+
 HINSTANCE EngineInstance = nullptr;
 wchar_t ProgramFolder[kPathChars] = {};
 std::atomic<HWND> EngineWindow{nullptr};
@@ -47,4 +50,6 @@ void ResetEngineValues()
     DrawingHidden = 0;
     TrailSuppressed = 0;
     EngineHotKey = 0x343;
+    ResetTrackingValues();
+    ResetTrailGateValues();
 }

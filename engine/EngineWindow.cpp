@@ -2,7 +2,6 @@
 
 #include "CPointer.h"
 #include "CursorSubstitution.h"
-#include "EffectsAndTrails.h"
 #include "EngineLifecycle.h"
 #include "EngineMessages.h"
 #include "EngineSettings.h"
@@ -10,6 +9,7 @@
 #include "EngineWorld.h"
 #include "HotKey.h"
 #include "TrackingStep.h"
+#include "TrailGate.h"
 
 namespace {
 
@@ -187,6 +187,8 @@ LRESULT CALLBACK EngineWndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         CarryBeforeDefault(action, window, wParam);
         return World().DefWindowProcW(window, message, wParam, lParam);
     } catch (...) {
+        // A step that threw has already cleared its busy flag, so the next
+        // tick runs.
         return 0;
     }
 }

@@ -3,6 +3,7 @@
 #include "EngineWorld.h"
 
 #include "LMClock.h"
+#include "LMObj.h"
 #include "RegistrySettings.h"
 #include "ThemeLocations.h"
 
@@ -395,6 +396,21 @@ int EngineWorld::ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subke
                                    const wchar_t* name, int32_t fallback)
 {
     return ::ReadRegistryDword(out, root, subkey, name, fallback);
+}
+
+HWND EngineWorld::GetAncestor(HWND window, UINT flags)
+{
+    return ::GetAncestor(window, flags);
+}
+
+BOOL EngineWorld::ShowWindow(HWND window, int command)
+{
+    return ::ShowWindow(window, command);
+}
+
+int EngineWorld::ChangeObjectState(LMObj* object, const wchar_t* name)
+{
+    return object->ChangeState(name);
 }
 
 namespace {

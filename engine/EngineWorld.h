@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+class LMObj;
+
 class EngineWorld {
 public:
     virtual ~EngineWorld() = default;
@@ -127,6 +129,13 @@ public:
     virtual void GetThemesFolder(wchar_t* buffer);
     virtual int ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
                                   const wchar_t* name, int32_t fallback);
+
+    // The tracking step and the sprites.
+    virtual HWND GetAncestor(HWND window, UINT flags);
+    virtual BOOL ShowWindow(HWND window, int command);
+    // A state request of a toolkit object (the drawn pointer), so that a
+    // variant of the engine can follow what it shows.
+    virtual int ChangeObjectState(LMObj* object, const wchar_t* name);
 };
 
 // The world the engine runs in: the real one unless a test put another.

@@ -580,3 +580,21 @@ int FakeWorld::ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
     *out = found == Settings.end() ? fallback : found->second;
     return found != Settings.end();
 }
+
+HWND FakeWorld::GetAncestor(HWND window, UINT flags)
+{
+    Record("GetAncestor", window, flags);
+    return window;
+}
+
+BOOL FakeWorld::ShowWindow(HWND window, int command)
+{
+    Record("ShowWindow", window, command);
+    return TRUE;
+}
+
+int FakeWorld::ChangeObjectState(LMObj* object, const wchar_t* name)
+{
+    Record("ChangeObjectState", name);
+    return EngineWorld::ChangeObjectState(object, name);
+}

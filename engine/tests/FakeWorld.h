@@ -134,6 +134,10 @@ public:
     void GetThemesFolder(wchar_t* buffer) override;
     int ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey, const wchar_t* name,
                           int32_t fallback) override;
+    HWND GetAncestor(HWND window, UINT flags) override;
+    BOOL ShowWindow(HWND window, int command) override;
+    // Recorded, then passed to the object: its state really changes.
+    int ChangeObjectState(LMObj* object, const wchar_t* name) override;
 
 private:
     template <typename... Args> void Record(const char* name, const Args&... args);

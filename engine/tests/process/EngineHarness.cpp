@@ -13,6 +13,8 @@ namespace {
 constexpr DWORD kStopWaitMs = 10000;
 constexpr DWORD kPollMs = 50;
 
+}  // namespace
+
 // Checks the condition every few milliseconds (other processes send no
 // messages here to wake a message wait), pumping this thread's messages.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
@@ -28,6 +30,8 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
                                   QS_ALLINPUT);
     }
 }
+
+namespace {
 
 std::wstring ProgramFolderOfTests()
 {
@@ -64,12 +68,21 @@ DWORD EngineProcess::WaitForExit(DWORD timeoutMs) const
 
 std::wstring EngineProgramPath()
 {
-    return ProgramFolderOfTests() + L"\\Trivane.exe";
+    return ProgramBesideTests(L"Trivane.exe");
+}
+
+std::wstring ProgramBesideTests(const wchar_t* name)
+{
+    return ProgramFolderOfTests() + L"\\" + name;
 }
 
 EngineProcess StartEngineProgram(const std::wstring& arguments)
 {
-    std::wstring program = EngineProgramPath();
+    return StartProgram(EngineProgramPath(), arguments);
+}
+
+EngineProcess StartProgram(const std::wstring& program, const std::wstring& arguments)
+{
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;

@@ -4,6 +4,7 @@
 
 #include "ScopedWin.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,13 @@ private:
 };
 
 std::wstring EngineProgramPath();
+// A program built beside this test program.
+std::wstring ProgramBesideTests(const wchar_t* name);
 
 // Starts Trivane.exe with the arguments as they follow the program name.
 EngineProcess StartEngineProgram(const std::wstring& arguments = L"");
+// The same for another program; it inherits this process's environment.
+EngineProcess StartProgram(const std::wstring& program, const std::wstring& arguments = L"");
 // A process the test did not start (a successor), by id.
 EngineProcess OpenEngineProcess(DWORD id);
 
@@ -46,6 +51,9 @@ std::vector<DWORD> EngineProcessIds();
 std::wstring WindowTitle(HWND window);
 UINT EngineMessage(const wchar_t* name);
 bool PostEngineMessage(HWND window, const wchar_t* name);
+
+// Checks the condition every few milliseconds, pumping this thread's messages.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // Asks every engine to stop and ends the ones that do not.
 void EndAllEngines();
