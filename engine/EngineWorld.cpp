@@ -397,6 +397,22 @@ int EngineWorld::ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subke
     return ::ReadRegistryDword(out, root, subkey, name, fallback);
 }
 
+int EngineWorld::GetObjectW(HANDLE object, int bytes, void* buffer)
+{
+    return ::GetObjectW(object, bytes, buffer);
+}
+
+LONG EngineWorld::GetBitmapBits(HBITMAP bitmap, LONG bytes, void* bits)
+{
+    return ::GetBitmapBits(bitmap, bytes, bits);
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER
+EngineWorld::SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter)
+{
+    return ::SetUnhandledExceptionFilter(filter);
+}
+
 namespace {
 
 EngineWorld g_realWorld;

@@ -127,6 +127,12 @@ public:
     virtual void GetThemesFolder(wchar_t* buffer);
     virtual int ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
                                   const wchar_t* name, int32_t fallback);
+
+    // Reading a cursor's mask, and the last-chance handler of a crash.
+    virtual int GetObjectW(HANDLE object, int bytes, void* buffer);
+    virtual LONG GetBitmapBits(HBITMAP bitmap, LONG bytes, void* bits);
+    virtual LPTOP_LEVEL_EXCEPTION_FILTER
+    SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter);
 };
 
 // The world the engine runs in: the real one unless a test put another.

@@ -580,3 +580,22 @@ int FakeWorld::ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey,
     *out = found == Settings.end() ? fallback : found->second;
     return found != Settings.end();
 }
+
+int FakeWorld::GetObjectW(HANDLE object, int bytes, void*)
+{
+    Record("GetObjectW", object, bytes);
+    return 0;
+}
+
+LONG FakeWorld::GetBitmapBits(HBITMAP bitmap, LONG bytes, void*)
+{
+    Record("GetBitmapBits", bitmap, bytes);
+    return 0;
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER
+FakeWorld::SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter)
+{
+    Record("SetUnhandledExceptionFilter", reinterpret_cast<void*>(filter));
+    return nullptr;
+}

@@ -134,6 +134,10 @@ public:
     void GetThemesFolder(wchar_t* buffer) override;
     int ReadRegistryDword(int32_t* out, HKEY root, const wchar_t* subkey, const wchar_t* name,
                           int32_t fallback) override;
+    int GetObjectW(HANDLE object, int bytes, void* buffer) override;
+    LONG GetBitmapBits(HBITMAP bitmap, LONG bytes, void* bits) override;
+    LPTOP_LEVEL_EXCEPTION_FILTER
+    SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter) override;
 
 private:
     template <typename... Args> void Record(const char* name, const Args&... args);
