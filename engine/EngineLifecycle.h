@@ -50,6 +50,7 @@ int RunMessageLoop();
 // The steps of a shutdown, in order.
 enum class ShutdownStep {
     DisableEngine,
+    RestoreCursors,  // dummies still in while the engine counts as disabled
     StopTimer,
     MarkShutdown,  // title "Shutdown", mark 0, hot key gone
     UnloadHook,
@@ -67,8 +68,10 @@ struct ShutdownFacts {
     bool Enabled = false;
     bool HasPointer = false;
     bool Restart = false;
+    bool DummiesInstalled = false;
 };
 
-// Nothing at all once stopped. Sounds stop before the theme that holds them
-// goes, and the mutex is gone before a successor looks for it.
+// Nothing at all once stopped. Installed dummies always go, whatever the
+// enabled flag says. Sounds stop before the theme that holds them goes, and
+// the mutex is gone before a successor looks for it.
 std::vector<ShutdownStep> PlanShutdown(const ShutdownFacts& facts);

@@ -52,6 +52,9 @@ void RunShutdownStep(ShutdownStep step)
     case ShutdownStep::DisableEngine:
         DisableEngine();
         break;
+    case ShutdownStep::RestoreCursors:
+        RestoreWindowsCursors();
+        break;
     case ShutdownStep::StopTimer:
         StopUpdateTimer();
         break;
@@ -95,6 +98,8 @@ std::vector<ShutdownStep> PlanShutdown(const ShutdownFacts& facts)
         return steps;
     if (facts.Enabled)
         steps.push_back(ShutdownStep::DisableEngine);
+    else if (facts.DummiesInstalled)
+        steps.push_back(ShutdownStep::RestoreCursors);
     steps.push_back(ShutdownStep::StopTimer);
     if (facts.HasPointer)
         steps.push_back(ShutdownStep::MarkShutdown);
@@ -114,6 +119,7 @@ void ShutdownEngine(int restart)
     facts.Enabled = EngineEnabled != 0;
     facts.HasPointer = EnginePointer != nullptr;
     facts.Restart = restart != 0;
+    facts.DummiesInstalled = AnyDummyInstalled();
     EngineStopped = 1;
     for (ShutdownStep step : PlanShutdown(facts))
         RunShutdownStep(step);

@@ -104,7 +104,7 @@ bool CarryHandled(EngineAction action, WPARAM wParam, LRESULT* result)
         *result = 0;
         return true;
     case EngineAction::GetSystemCursor:
-        *result = reinterpret_cast<LRESULT>(GetSystemCursor(static_cast<int>(wParam)));
+        *result = reinterpret_cast<LRESULT>(GetSystemCursor(wParam));
         return true;
     case EngineAction::Close:
         // The default would destroy the window and leave the engine running.

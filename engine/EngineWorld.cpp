@@ -413,6 +413,22 @@ int EngineWorld::ChangeObjectState(LMObj* object, const wchar_t* name)
     return object->ChangeState(name);
 }
 
+int EngineWorld::GetObjectW(HANDLE object, int bytes, void* buffer)
+{
+    return ::GetObjectW(object, bytes, buffer);
+}
+
+LONG EngineWorld::GetBitmapBits(HBITMAP bitmap, LONG bytes, void* bits)
+{
+    return ::GetBitmapBits(bitmap, bytes, bits);
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER
+EngineWorld::SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter)
+{
+    return ::SetUnhandledExceptionFilter(filter);
+}
+
 namespace {
 
 EngineWorld g_realWorld;

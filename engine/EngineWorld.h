@@ -136,6 +136,11 @@ public:
     // A state request of a toolkit object (the drawn pointer), so that a
     // variant of the engine can follow what it shows.
     virtual int ChangeObjectState(LMObj* object, const wchar_t* name);
+    // Reading a cursor's mask, and the last-chance handler of a crash.
+    virtual int GetObjectW(HANDLE object, int bytes, void* buffer);
+    virtual LONG GetBitmapBits(HBITMAP bitmap, LONG bytes, void* bits);
+    virtual LPTOP_LEVEL_EXCEPTION_FILTER
+    SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter);
 };
 
 // The world the engine runs in: the real one unless a test put another.

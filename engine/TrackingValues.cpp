@@ -9,7 +9,6 @@ int DummyVerified = 0;
 int32_t VerifyCounter = 0;
 int32_t ActivityCounter = 0;
 int ReinstallPending = 0;
-DWORD LastInstallTime = 0;
 DWORD ThreadCheckTime = 0;
 int32_t LastEvent = -1;
 int32_t EngineButtonState = 0;
@@ -25,7 +24,6 @@ void ResetTrackingValues()
     VerifyCounter = 0;
     ActivityCounter = 0;
     ReinstallPending = 0;
-    LastInstallTime = 0;
     ThreadCheckTime = 0;
     LastEvent = -1;
     EngineButtonState = 0;

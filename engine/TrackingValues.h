@@ -26,8 +26,6 @@ extern int32_t VerifyCounter;
 extern int32_t ActivityCounter;
 // Timer 134 (re-install the dummies) is armed.
 extern int ReinstallPending;
-// When the dummies were last installed; 0 before the first time.
-extern DWORD LastInstallTime;
 // The GUI thread's last priority check; 0 before the first.
 extern DWORD ThreadCheckTime;
 // The mouse event of the last button message, or -1.

@@ -598,3 +598,22 @@ int FakeWorld::ChangeObjectState(LMObj* object, const wchar_t* name)
     Record("ChangeObjectState", name);
     return EngineWorld::ChangeObjectState(object, name);
 }
+
+int FakeWorld::GetObjectW(HANDLE object, int bytes, void*)
+{
+    Record("GetObjectW", object, bytes);
+    return 0;
+}
+
+LONG FakeWorld::GetBitmapBits(HBITMAP bitmap, LONG bytes, void*)
+{
+    Record("GetBitmapBits", bitmap, bytes);
+    return 0;
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER
+FakeWorld::SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter)
+{
+    Record("SetUnhandledExceptionFilter", reinterpret_cast<void*>(filter));
+    return nullptr;
+}

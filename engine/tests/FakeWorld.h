@@ -138,6 +138,10 @@ public:
     BOOL ShowWindow(HWND window, int command) override;
     // Recorded, then passed to the object: its state really changes.
     int ChangeObjectState(LMObj* object, const wchar_t* name) override;
+    int GetObjectW(HANDLE object, int bytes, void* buffer) override;
+    LONG GetBitmapBits(HBITMAP bitmap, LONG bytes, void* bits) override;
+    LPTOP_LEVEL_EXCEPTION_FILTER
+    SetUnhandledExceptionFilter(LPTOP_LEVEL_EXCEPTION_FILTER filter) override;
 
 private:
     template <typename... Args> void Record(const char* name, const Args&... args);
