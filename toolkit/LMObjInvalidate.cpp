@@ -48,13 +48,14 @@ int UpdateLayered(LMObj& obj, const RECT& clip, const RECT& bounds)
     obj.DrawOpaque(bufferDC, 0, 0, clip.left, clip.top, Width(clip), Height(clip));
     if (!LMProcs::UpdateLayeredWindow)
         return 1;
-    ScopedWindowDC screen(nullptr);
     POINT destination{bounds.left, bounds.top};
     SIZE size{buffer->Width, buffer->Height};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    LMProcs::UpdateLayeredWindow(obj.Window, screen.Get(), &destination, &size, bufferDC, &source,
-                                 0, &blend, ULW_ALPHA);
+    // No screen DC: it only picks a palette, and getting one costs a round
+    // trip to the window system on every frame.
+    LMProcs::UpdateLayeredWindow(obj.Window, nullptr, &destination, &size, bufferDC, &source, 0,
+                                 &blend, ULW_ALPHA);
     return 1;
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Sets up and builds everything, then runs the system's main job under Wine
-# inside Xvfb: installs the default theme (the current theme too, when there
-# is none), starts the engine Trivane.exe, reports what it shows other
-# programs, lets it run for TRIVANE_RUN_SECONDS (20) and stops it.
+# Sets up and builds everything, then runs the system's main job under Wine:
+# the generator saves the default theme as the current one, Trivane.exe starts
+# with it, and Ctrl+C stops it cleanly through WM_TRV_SHUTDOWN, so that the
+# system pointers are restored. Uses the display when there is one, else
+# Xvfb. With TRIVANE_RUN_SECONDS set, it stops by itself after that long.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"
@@ -16,5 +17,5 @@ done
 echo
 # A Wine prefix of its own, so the themes installed here never meet the tests.
 mkdir -p "$root/build/run"
-"$root/tools/with-wine.sh" "$root/build/run" \
-  /usr/lib/wine/wine64 "$root/build/x86_64/engine/trivane_run.exe" "${TRIVANE_RUN_SECONDS:-20}"
+WITH_WINE_USE_DISPLAY=1 exec "$root/tools/with-wine.sh" "$root/build/run" \
+  "$root/tools/run-engine.sh" "$root/build/x86_64/engine"

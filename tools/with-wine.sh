@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command with one Xvfb display and one warm, persistent wineserver, in
 # the Wine prefix of a build tree, and tears both down however the command ends.
+# With WITH_WINE_USE_DISPLAY=1 an existing $DISPLAY is used instead of Xvfb.
+# Xvfb and Wine run in sessions of their own, so a Ctrl+C at the terminal
+# reaches only the command, which can then stop its programs cleanly.
 # Usage: tools/with-wine.sh BUILD_DIR COMMAND [ARG ...]
 set -euo pipefail
 
@@ -22,19 +25,23 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Xvfb picks a free display itself, so parallel runs never collide.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-display=$(head -n1 "$display_file"); rm -f "$display_file"
-[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display"
+if [ "${WITH_WINE_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+  echo "Using the display $DISPLAY"
+else
+  # Xvfb picks a free display itself, so parallel runs never collide.
+  display_file=$(mktemp)
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  display=$(head -n1 "$display_file"); rm -f "$display_file"
+  [ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$display"
+fi
 
 # The services Wine starts must not hold our output pipes, or ctest waits for them.
 mkdir -p "$WINEPREFIX"
-"$WINESERVER" -p </dev/null >/dev/null 2>&1
-"$WINE64" wineboot </dev/null >/dev/null 2>&1 &
+setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1
+setsid "$WINE64" wineboot </dev/null >/dev/null 2>&1 &
 boot_pid=$!
 wait "$boot_pid" || true
 

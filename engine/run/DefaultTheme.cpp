@@ -110,13 +110,49 @@ Polygon Dot(double cx, double cy, double radius)
     return dot;
 }
 
+// Turned about the middle of the cursor.
+Polygon Rotated(const Polygon& shape, double degrees)
+{
+    const double c = std::cos(degrees * kPi / 180);
+    const double s = std::sin(degrees * kPi / 180);
+    const double middle = kSize / 2.0;
+    Polygon turned;
+    for (const Point& p : shape) {
+        double x = p.X - middle;
+        double y = p.Y - middle;
+        turned.push_back({middle + x * c - y * s, middle + x * s + y * c});
+    }
+    return turned;
+}
+
+// A double-headed arrow from top to bottom, for the size cursors.
+Polygon SizeArrow()
+{
+    return {{16, 1},  {24, 9},  {19, 9},  {19, 23}, {24, 23},
+            {16, 31}, {8, 23},  {13, 23}, {13, 9},  {8, 9}};
+}
+
+// Eight dots round a centre, the first one large: a turning wheel.
+std::vector<Polygon> Wheel(double cx, double cy, double radius, double dotScale, int frame)
+{
+    std::vector<Polygon> dots;
+    for (int i = 0; i < 8; ++i) {
+        double angle = (i + frame) * kPi / 4;
+        dots.push_back(Dot(cx + radius * std::cos(angle), cy + radius * std::sin(angle),
+                           (i == 0 ? 4.0 : 2.6) * dotScale));
+    }
+    return dots;
+}
+
+using DrawFrame = std::function<void(LMBitmap&, int offset, int frame)>;
+
 std::unique_ptr<CThemeCursor> MakeCursor(int role, int state, int frames, int hotX, int hotY,
-                                         const std::function<void(LMBitmap&, int)>& draw)
+                                         const DrawFrame& draw)
 {
     auto bitmap = std::make_unique<LMBitmap>(kSize * frames, kSize, LMBitmapHasAlpha);
     bitmap->Clear();
     for (int frame = 0; frame < frames; ++frame)
-        draw(*bitmap, frame);
+        draw(*bitmap, frame * kSize, frame);
     bitmap->Premultiplied = 1;
     auto cursor = std::make_unique<CThemeCursor>();
     cursor->Role = role;
@@ -135,16 +171,18 @@ std::unique_ptr<CThemeCursor> MakeCursor(int role, int state, int frames, int ho
     return cursor;
 }
 
-void DrawBusyFrame(LMBitmap& bitmap, int frame)
+// A still cursor of one colour.
+DrawFrame Still(std::vector<Polygon> shapes, Colour fill)
 {
-    std::vector<Polygon> dots;
-    for (int i = 0; i < 8; ++i) {
-        double angle = (i + frame) * kPi / 4;
-        double radius = i == 0 ? 4.0 : 2.6;
-        dots.push_back(Dot(16 + 10 * std::cos(angle), 16 + 10 * std::sin(angle), radius));
-    }
-    DrawShapes(bitmap, frame * kSize, dots, {250, 200, 90});
+    return [shapes = std::move(shapes), fill](LMBitmap& b, int offset, int) {
+        DrawShapes(b, offset, shapes, fill);
+    };
 }
+
+const Colour kWhite{250, 250, 250};
+const Colour kPressed{250, 190, 120};
+const Colour kBlue{230, 140, 40};
+const Colour kRed{40, 40, 220};
 
 }  // namespace
 
@@ -153,21 +191,44 @@ std::unique_ptr<CTheme> MakeDefaultTheme()
     auto theme = std::make_unique<CTheme>();
     theme->Name = DuplicateText(L"Trivane Default");
     theme->Author = DuplicateText(L"Trivane");
-    const Colour white{250, 250, 250};
+    const auto size = SizeArrow();
+    theme->AddCursor(MakeCursor(0, 1, 1, 1, 1, Still({Arrow()}, kWhite)));
+    theme->AddCursor(MakeCursor(0, 2, 1, 1, 1, Still({Arrow()}, kPressed)));
+    theme->AddCursor(MakeCursor(1, 1, 1, 1, 1, [](LMBitmap& b, int offset, int) {
+        DrawShapes(b, offset, {Arrow()}, kWhite);
+        DrawShapes(b, offset, {Dot(25, 8, 6)}, kBlue);
+    }));
+    theme->AddCursor(MakeCursor(2, 1, 8, 1, 1, [](LMBitmap& b, int offset, int frame) {
+        DrawShapes(b, offset, {Arrow()}, kWhite);
+        DrawShapes(b, offset, Wheel(25, 25, 4.5, 0.5, frame), kBlue);
+    }));
+    theme->AddCursor(MakeCursor(3, 1, 8, 16, 16, [](LMBitmap& b, int offset, int frame) {
+        DrawShapes(b, offset, Wheel(16, 16, 10, 1, frame), kBlue);
+    }));
     theme->AddCursor(MakeCursor(
-        0, 1, 1, 1, 1, [&](LMBitmap& b, int f) { DrawShapes(b, f * kSize, {Arrow()}, white); }));
-    theme->AddCursor(MakeCursor(0, 2, 1, 1, 1, [&](LMBitmap& b, int f) {
-        DrawShapes(b, f * kSize, {Arrow()}, {250, 190, 120});
+        4, 1, 1, 16, 16, Still({Rectangle(13, 1, 19, 31), Rectangle(1, 13, 31, 19)}, kWhite)));
+    theme->AddCursor(MakeCursor(
+        5, 1, 1, 16, 16,
+        Still({Rectangle(13.5, 6, 18.5, 26), Rectangle(9, 3, 23, 8), Rectangle(9, 24, 23, 29)},
+              kWhite)));
+    theme->AddCursor(MakeCursor(
+        6, 1, 1, 2, 29, Still({{{2, 30}, {4, 22}, {22, 4}, {28, 10}, {10, 28}}}, kWhite)));
+    theme->AddCursor(MakeCursor(7, 1, 1, 16, 16, [](LMBitmap& b, int offset, int) {
+        DrawShapes(b, offset, {Dot(16, 16, 14)}, kRed);
+        DrawShapes(b, offset, {Dot(16, 16, 9.5)}, kWhite);
+        DrawShapes(b, offset, {Rotated(Rectangle(13.5, 3, 18.5, 29), 45)}, kRed);
     }));
-    theme->AddCursor(MakeCursor(3, 1, 8, 16, 16, DrawBusyFrame));
-    theme->AddCursor(MakeCursor(4, 1, 1, 16, 16, [&](LMBitmap& b, int f) {
-        DrawShapes(b, f * kSize, {Rectangle(13, 1, 19, 31), Rectangle(1, 13, 31, 19)}, white);
-    }));
-    theme->AddCursor(MakeCursor(5, 1, 1, 16, 16, [&](LMBitmap& b, int f) {
-        DrawShapes(b, f * kSize,
-                   {Rectangle(13.5, 6, 18.5, 26), Rectangle(9, 3, 23, 8), Rectangle(9, 24, 23, 29)},
-                   white);
-    }));
+    theme->AddCursor(MakeCursor(8, 1, 1, 16, 16, Still({size}, kWhite)));
+    theme->AddCursor(MakeCursor(10, 1, 1, 16, 16, Still({Rotated(size, 90)}, kWhite)));
+    theme->AddCursor(MakeCursor(12, 1, 1, 16, 16, Still({Rotated(size, -45)}, kWhite)));
+    theme->AddCursor(MakeCursor(14, 1, 1, 16, 16, Still({Rotated(size, 45)}, kWhite)));
+    theme->AddCursor(MakeCursor(16, 1, 1, 16, 16, Still({size, Rotated(size, 90)}, kWhite)));
+    theme->AddCursor(MakeCursor(
+        17, 1, 1, 16, 1,
+        Still({{{16, 1}, {26, 12}, {19, 12}, {19, 31}, {13, 31}, {13, 12}, {6, 12}}}, kWhite)));
+    theme->AddCursor(MakeCursor(
+        18, 1, 1, 14, 1,
+        Still({Dot(14.5, 4, 2.5), Rectangle(12, 4, 17, 18), Rectangle(8, 14, 26, 30)}, kWhite)));
     theme->ContentFlags = ThemeHasCursors;
     return theme;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The theme the run command installs when there is none: a few plain cursors
-// drawn in code (arrow, pressed arrow, busy, cross and text beam).
+// The theme the run command installs: plain cursors drawn in code, one for
+// each system pointer the engine replaces, and a pressed arrow.
 
 #include <memory>
 

@@ -29,7 +29,7 @@ protected:
     }
 
     // A window covering the primary screen, under the pointer through a child.
-    void UnderLargeWindow(const std::wstring& className, LONG_PTR exStyle)
+    void UnderLargeWindow(const std::wstring& className, DWORD exStyle)
     {
         world_.Windows[topWindow_] = {className, {-4, -4, 1284, 1028}, WS_POPUP, exStyle};
         world_.Windows[childWindow_] = {L"Edit", {10, 10, 50, 50}, WS_CHILD};

@@ -1,5 +1,6 @@
 #include "DefaultTheme.h"
 #include "CTheme.h"
+#include "SystemCursorTable.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@ uint32_t Alpha(uint32_t pixel)
     return pixel >> 24;
 }
 
+// Every system pointer the engine replaces has its look, and the arrow a
+// pressed one.
 TEST(DefaultThemeTest, ItsCursorsSurviveASaveAndLoad)
 {
     TempFolder folder;
@@ -18,21 +21,20 @@ TEST(DefaultThemeTest, ItsCursorsSurviveASaveAndLoad)
     ASSERT_EQ(1, MakeDefaultTheme()->Save(path.c_str(), 1));
     CTheme theme;
     ASSERT_EQ(1, theme.Load(path.c_str(), 0));
-    struct Case {
-        int32_t Role;
-        int32_t State;
-        int Frames;
-    };
-    for (const Case& c :
-         {Case{0, 1, 1}, Case{0, 2, 1}, Case{3, 1, 8}, Case{4, 1, 1}, Case{5, 1, 1}}) {
-        SCOPED_TRACE(testing::Message() << "role " << c.Role << " state " << c.State);
-        CThemeCursor* cursor = theme.FindCursor(c.Role, c.State, 1);
+    std::vector<std::pair<int32_t, int32_t>> looks = {{0, 2}};
+    for (const SystemCursorSlot& slot : SystemCursorSlots)
+        looks.push_back({slot.Role, 1});
+    for (auto [role, state] : looks) {
+        SCOPED_TRACE(testing::Message() << "role " << role << " state " << state);
+        CThemeCursor* cursor = theme.FindCursor(role, state, 1);
         ASSERT_NE(nullptr, cursor);
         ASSERT_NE(nullptr, cursor->Animation);
-        EXPECT_EQ(c.Frames, cursor->Animation->FrameCount);
+        const int frames = role == 2 || role == 3 ? 8 : 1;
+        EXPECT_EQ(frames, cursor->Animation->FrameCount);
         EXPECT_EQ(32, cursor->Animation->FrameWidth);
-        EXPECT_EQ(c.Frames > 1, (cursor->Animation->FrameFlags & LMFrameLoop) != 0);
+        EXPECT_EQ(frames > 1, (cursor->Animation->FrameFlags & LMFrameLoop) != 0);
     }
+    EXPECT_EQ(16, theme.CursorCount());
 }
 
 TEST(DefaultThemeTest, PixelsArePremultipliedAndTheArrowPointsAtItsHotSpot)

@@ -2,6 +2,7 @@
 
 #include "CPointer.h"
 #include "CTheme.h"
+#include "CursorSubstitution.h"
 #include "EngineMessages.h"
 #include "EngineValues.h"
 #include "TrackingStep.h"
@@ -11,6 +12,7 @@ void ResetEngineState()
     EnginePointer.reset();
     CurrentTheme.reset();
     ResetEngineValues();
+    ResetCursorSubstitution();
     for (UINT& number : EngineMessages)
         number = 0;
     PointerPos = POINT{};

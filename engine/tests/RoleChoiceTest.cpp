@@ -104,14 +104,14 @@ TEST_F(RoleTest, AnEntryWithoutPixelsCountsAsMissing)
 
 class ButtonTest : public TrackingFixture {
 protected:
-    int RoleOf(const std::wstring& className, LONG_PTR style)
+    int RoleOf(const std::wstring& className, DWORD style)
     {
         world_.Windows[button_] = {className, {0, 0, 80, 24}, WS_CHILD | style};
         return ButtonContextRole(button_);
     }
 
     // The pointer over a control inside a dialog.
-    void OverControl(LONG_PTR style)
+    void OverControl(DWORD style)
     {
         world_.Windows[dialog_] = {L"#32770", {0, 0, 300, 200}, WS_POPUP};
         world_.Windows[dialog_].Child = button_;
@@ -128,7 +128,7 @@ TEST_F(ButtonTest, PushButtonsCheckBoxesAndRadioButtonsAreButtons)
 {
     struct Case {
         const wchar_t* Class;
-        LONG_PTR Style;
+        DWORD Style;
         int Expected;
     };
     const Case cases[] = {
@@ -150,7 +150,7 @@ TEST_F(ButtonTest, TheArrowOverAButtonIsTheButtonCursorWhenTheThemeHasOne)
     struct Case {
         const char* Name;
         std::vector<TestCursor> Theme;
-        LONG_PTR Style;
+        DWORD Style;
         int Expected;
     };
     const Case cases[] = {

@@ -3,6 +3,7 @@
 
 #include "TrackingStep.h"
 #include "CTheme.h"
+#include "CursorSubstitution.h"
 #include "EngineMessages.h"
 #include "EngineValues.h"
 #include "EngineWindow.h"

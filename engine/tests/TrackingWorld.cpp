@@ -112,9 +112,9 @@ LONG_PTR TrackingWorld::GetWindowLongPtrW(HWND window, int index)
     if (found == Windows.end())
         return index == GWLP_USERDATA ? value : 0;
     if (index == GWL_STYLE)
-        return found->second.Style;
+        return static_cast<LONG>(found->second.Style);
     if (index == GWL_EXSTYLE)
-        return found->second.ExStyle;
+        return static_cast<LONG>(found->second.ExStyle);
     return value;
 }
 

@@ -20,8 +20,8 @@ public:
     struct Window {
         std::wstring Class;
         RECT Rect = {};
-        LONG_PTR Style = 0;
-        LONG_PTR ExStyle = 0;
+        DWORD Style = 0;
+        DWORD ExStyle = 0;
         bool Visible = true;
         HWND Root = nullptr;   // GetAncestor(GA_ROOT); null: the window itself
         HWND Above = nullptr;  // GetWindow(GW_HWNDPREV)
