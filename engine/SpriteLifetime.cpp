@@ -1,7 +1,6 @@
 #include "SpriteLifetime.h"
 
 #include "EngineWorld.h"
-#include "LMObj.h"
 
 namespace {
 
@@ -20,16 +19,27 @@ UINT SpriteLingerMs(const LMObj& sprite)
     return delay > 0 ? static_cast<UINT>(delay) : 1u;
 }
 
-int ArmSpriteDeleteTimer(const LMObj& sprite)
+CLMSprite::CLMSprite() : LMObj(LMObjLayered)
 {
-    if (!sprite.Window)
-        return 0;
-    return World().SetTimer(sprite.Window, kSpriteDeleteTimerId, SpriteLingerMs(sprite), nullptr)
-               ? 1
-               : 0;
+    // The state belongs to whoever gave it.
+    StatesNotOwned = 1;
+    Layer = kSpriteLayerTopmost;
 }
 
-void HideSpriteWindow(HWND window)
+int CLMSprite::OnStateDone(const wchar_t* name, int flags)
 {
+    if (Window)
+        World().SetTimer(Window, kSpriteDeleteTimerId, SpriteLingerMs(*this), nullptr);
+    return LMObj::OnStateDone(name, flags);
+}
+
+LRESULT CLMSprite::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_TIMER || wParam != kSpriteDeleteTimerId)
+        return LMObj::WindowProc(window, message, wParam, lParam);
     World().ShowWindow(window, SW_HIDE);
+    // Destroys the window and its timer. From here on neither this object
+    // nor its window is touched: the toolkit's dispatch only returns.
+    delete this;
+    return 0;
 }

@@ -3,9 +3,9 @@
 // when their animation has ended, the last frame stays for one more frame
 // time, then the sprite hides and deletes itself.
 
-#include <windows.h>
+#include "LMObj.h"
 
-class LMObj;
+#include <windows.h>
 
 constexpr UINT_PTR kSpriteDeleteTimerId = 453;
 constexpr int kSpriteLayerTopmost = 8;
@@ -13,7 +13,16 @@ constexpr int kSpriteLayerTopmost = 8;
 // How long the last frame stays: the script delay of a state with a frame
 // script, else its frame interval; at least 1 ms.
 UINT SpriteLingerMs(const LMObj& sprite);
-// Arms the self-delete timer on the sprite's window; 0 without a window.
-int ArmSpriteDeleteTimer(const LMObj& sprite);
-// Hides the window before its sprite goes.
-void HideSpriteWindow(HWND window);
+
+// Whoever makes a sprite creates it with new, gives it a state, realizes and
+// shows it and starts the state; it deletes itself one frame time after the
+// animation ends, and must not be used after that.
+class CLMSprite : public LMObj {
+public:
+    CLMSprite();
+
+    // Arms the self-delete timer, then as LMObj.
+    int OnStateDone(const wchar_t* name, int flags) override;
+    // The self-delete timer hides the window and deletes the object.
+    LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+};

@@ -17,5 +17,5 @@ done
 echo
 # A Wine prefix of its own, so the themes installed here never meet the tests.
 mkdir -p "$root/build/run"
-WITH_WINE_USE_DISPLAY=1 exec "$root/tools/with-wine.sh" "$root/build/run" \
+WITH_WINE_USE_DISPLAY=1 WITH_WINE_DETACH=1 exec "$root/tools/with-wine.sh" "$root/build/run" \
   "$root/tools/run-engine.sh" "$root/build/x86_64/engine"

@@ -2,8 +2,9 @@
 # Runs a command with one Xvfb display and one warm, persistent wineserver, in
 # the Wine prefix of a build tree, and tears both down however the command ends.
 # With WITH_WINE_USE_DISPLAY=1 an existing $DISPLAY is used instead of Xvfb.
-# Xvfb and Wine run in sessions of their own, so a Ctrl+C at the terminal
-# reaches only the command, which can then stop its programs cleanly.
+# With WITH_WINE_DETACH=1 Xvfb and Wine run in sessions of their own, so that
+# a Ctrl+C at the terminal reaches only the command, which can then stop its
+# programs cleanly.
 # Usage: tools/with-wine.sh BUILD_DIR COMMAND [ARG ...]
 set -euo pipefail
 
@@ -17,6 +18,8 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 
 xvfb_pid=""
+detach=()
+[ "${WITH_WINE_DETACH:-0}" = 1 ] && detach=(setsid)
 cleanup() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
@@ -30,7 +33,7 @@ if [ "${WITH_WINE_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
 else
   # Xvfb picks a free display itself, so parallel runs never collide.
   display_file=$(mktemp)
-  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  "${detach[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
   display=$(head -n1 "$display_file"); rm -f "$display_file"
@@ -40,8 +43,8 @@ fi
 
 # The services Wine starts must not hold our output pipes, or ctest waits for them.
 mkdir -p "$WINEPREFIX"
-setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1
-setsid "$WINE64" wineboot </dev/null >/dev/null 2>&1 &
+"${detach[@]}" "$WINESERVER" -p </dev/null >/dev/null 2>&1
+"${detach[@]}" "$WINE64" wineboot </dev/null >/dev/null 2>&1 &
 boot_pid=$!
 wait "$boot_pid" || true
 

@@ -128,8 +128,8 @@ Polygon Rotated(const Polygon& shape, double degrees)
 // A double-headed arrow from top to bottom, for the size cursors.
 Polygon SizeArrow()
 {
-    return {{16, 1},  {24, 9},  {19, 9},  {19, 23}, {24, 23},
-            {16, 31}, {8, 23},  {13, 23}, {13, 9},  {8, 9}};
+    return {{16, 1},  {24, 9}, {19, 9},  {19, 23}, {24, 23},
+            {16, 31}, {8, 23}, {13, 23}, {13, 9},  {8, 9}};
 }
 
 // Eight dots round a centre, the first one large: a turning wheel.
@@ -211,8 +211,8 @@ std::unique_ptr<CTheme> MakeDefaultTheme()
         5, 1, 1, 16, 16,
         Still({Rectangle(13.5, 6, 18.5, 26), Rectangle(9, 3, 23, 8), Rectangle(9, 24, 23, 29)},
               kWhite)));
-    theme->AddCursor(MakeCursor(
-        6, 1, 1, 2, 29, Still({{{2, 30}, {4, 22}, {22, 4}, {28, 10}, {10, 28}}}, kWhite)));
+    theme->AddCursor(MakeCursor(6, 1, 1, 2, 29,
+                                Still({{{2, 30}, {4, 22}, {22, 4}, {28, 10}, {10, 28}}}, kWhite)));
     theme->AddCursor(MakeCursor(7, 1, 1, 16, 16, [](LMBitmap& b, int offset, int) {
         DrawShapes(b, offset, {Dot(16, 16, 14)}, kRed);
         DrawShapes(b, offset, {Dot(16, 16, 9.5)}, kWhite);

@@ -25,6 +25,13 @@ HWND WaitForEngineWindow()
     return nullptr;
 }
 
+DWORD ProcessOf(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
 int Wait()
 {
     HWND window = WaitForEngineWindow();
@@ -32,12 +39,10 @@ int Wait()
         fwprintf(stderr, L"Trivane.exe did not start its engine\n");
         return 1;
     }
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
     wchar_t title[64] = {};
     GetWindowTextW(window, title, 64);
     wprintf(L"Trivane.exe runs: process %lu, window \"Pavolt\", title \"%ls\", mark 0x%llX\n",
-            processId, title,
+            ProcessOf(window), title,
             static_cast<unsigned long long>(GetWindowLongPtrW(window, GWLP_USERDATA)));
     return 0;
 }
@@ -49,10 +54,8 @@ int Stop()
         fwprintf(stderr, L"No engine is running\n");
         return 1;
     }
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
     ScopedKernelHandle process(
-        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessOf(window)));
     if (!process) {
         fwprintf(stderr, L"Cannot watch the engine (error %lu)\n", GetLastError());
         return 1;
