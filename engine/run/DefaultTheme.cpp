@@ -144,6 +144,19 @@ std::vector<Polygon> Wheel(double cx, double cy, double radius, double dotScale,
     return dots;
 }
 
+// A pointing hand: the index finger up, two bent fingers, the thumb, the palm.
+std::vector<Polygon> Hand()
+{
+    return {Dot(13.5, 3.5, 2.5),
+            Rectangle(11, 3.5, 16, 18),
+            Dot(18.5, 12, 2.5),
+            Rectangle(16, 12, 21, 18),
+            Dot(23.5, 13.5, 2.5),
+            Rectangle(21, 13.5, 26, 18),
+            {{5, 17}, {8, 15}, {12, 20}, {11, 23}},
+            {{11, 17}, {26, 17}, {26, 25}, {22, 30}, {14, 30}, {10, 24}}};
+}
+
 using DrawFrame = std::function<void(LMBitmap&, int offset, int frame)>;
 
 std::unique_ptr<CThemeCursor> MakeCursor(int role, int state, int frames, int hotX, int hotY,
@@ -200,7 +213,7 @@ std::unique_ptr<CTheme> MakeDefaultTheme()
     }));
     theme->AddCursor(MakeCursor(2, 1, 8, 1, 1, [](LMBitmap& b, int offset, int frame) {
         DrawShapes(b, offset, {Arrow()}, kWhite);
-        DrawShapes(b, offset, Wheel(25, 25, 4.5, 0.5, frame), kBlue);
+        DrawShapes(b, offset, Wheel(24, 24, 6, 0.7, frame), kBlue);
     }));
     theme->AddCursor(MakeCursor(3, 1, 8, 16, 16, [](LMBitmap& b, int offset, int frame) {
         DrawShapes(b, offset, Wheel(16, 16, 10, 1, frame), kBlue);
@@ -226,9 +239,7 @@ std::unique_ptr<CTheme> MakeDefaultTheme()
     theme->AddCursor(MakeCursor(
         17, 1, 1, 16, 1,
         Still({{{16, 1}, {26, 12}, {19, 12}, {19, 31}, {13, 31}, {13, 12}, {6, 12}}}, kWhite)));
-    theme->AddCursor(MakeCursor(
-        18, 1, 1, 14, 1,
-        Still({Dot(14.5, 4, 2.5), Rectangle(12, 4, 17, 18), Rectangle(8, 14, 26, 30)}, kWhite)));
+    theme->AddCursor(MakeCursor(18, 1, 1, 13, 1, Still(Hand(), kWhite)));
     theme->ContentFlags = ThemeHasCursors;
     return theme;
 }
