@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds both targets and runs every test under Wine inside Xvfb.
-# A failed test runs once more: under a full parallel load Wine now and then
-# fails to start a test program at all (no output, after about 0.05 s).
+# A failed test runs once more, as a guard against a Wine process that fails
+# to start at all (no output, after about 0.05 s).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"

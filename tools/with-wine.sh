@@ -20,6 +20,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 xvfb_pid=""
 detach=()
 [ "${WITH_WINE_DETACH:-0}" = 1 ] && detach=(setsid)
+# Without address randomisation: with it, a Wine process now and then finds
+# the address of its shared user data taken and dies at once.
+norandom=(setarch "$(uname -m)" -R)
 cleanup() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
@@ -44,8 +47,8 @@ fi
 # The services Wine starts must not hold our output pipes, or ctest waits for them.
 mkdir -p "$WINEPREFIX"
 "${detach[@]}" "$WINESERVER" -p </dev/null >/dev/null 2>&1
-"${detach[@]}" "$WINE64" wineboot </dev/null >/dev/null 2>&1 &
+"${detach[@]}" "${norandom[@]}" "$WINE64" wineboot </dev/null >/dev/null 2>&1 &
 boot_pid=$!
 wait "$boot_pid" || true
 
-"$@"
+"${norandom[@]}" "$@"
