@@ -19,6 +19,11 @@ int StartEngine(HINSTANCE instance);
 int ReadSettings(int* changed);
 // Toolkit, pointer object with the current theme, hook library, working set.
 void CreatePointer(HINSTANCE instance);
+// Unmaps and closes the shared cursor record; nothing when it is not open.
+void CloseSharedCursorRecord();
+// This program's full path into a buffer of kPathChars; false, and an empty
+// path, when it does not fit.
+bool GetOwnProgramPath(wchar_t* path);
 
 // Always 1; a missing library or entry is silent.
 int LoadHookLibrary();

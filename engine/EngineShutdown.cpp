@@ -18,16 +18,6 @@ void MarkShutdown()
     World().UnregisterHotKey(window, 0);
 }
 
-void UnmapSharedRecord()
-{
-    if (SharedCursorView)
-        World().UnmapViewOfFile(SharedCursorView);
-    SharedCursorView = nullptr;
-    if (SharedCursorMapping)
-        World().CloseHandle(SharedCursorMapping);
-    SharedCursorMapping = nullptr;
-}
-
 void ReleaseEngineMutex()
 {
     if (!EngineMutex)
@@ -40,10 +30,8 @@ void ReleaseEngineMutex()
 void RunSuccessor()
 {
     wchar_t path[kPathChars] = {};
-    DWORD length = World().GetModuleFileNameW(nullptr, path, kPathChars);
-    if (length == 0 || length >= kPathChars)
-        return;
-    RunProgram(path, ProgramFolder, nullptr);
+    if (GetOwnProgramPath(path))
+        RunProgram(path, ProgramFolder, nullptr);
 }
 
 void RunShutdownStep(ShutdownStep step)
@@ -68,7 +56,7 @@ void RunShutdownStep(ShutdownStep step)
         World().PlaySoundW(nullptr, nullptr, 0);
         break;
     case ShutdownStep::UnmapShared:
-        UnmapSharedRecord();
+        CloseSharedCursorRecord();
         break;
     case ShutdownStep::DeletePointer:
         EnginePointer.reset();

@@ -34,22 +34,10 @@ void OpenSharedCursorRecord()
         memset(SharedCursorView, 0, kSharedCursorBytes);
 }
 
-void CloseSharedCursorRecord()
-{
-    if (SharedCursorView)
-        World().UnmapViewOfFile(SharedCursorView);
-    SharedCursorView = nullptr;
-    if (SharedCursorMapping)
-        World().CloseHandle(SharedCursorMapping);
-    SharedCursorMapping = nullptr;
-}
-
 void SetProgramFolder()
 {
     wchar_t path[kPathChars] = {};
-    DWORD length = World().GetModuleFileNameW(nullptr, path, kPathChars);
-    if (length == 0 || length >= kPathChars)
-        path[0] = L'\0';
+    GetOwnProgramPath(path);
     PathRemoveFileSpecW(path);
     wcscpy(ProgramFolder, path);
 }
@@ -67,6 +55,25 @@ void AskOldEngineToStop()
 }
 
 }  // namespace
+
+void CloseSharedCursorRecord()
+{
+    if (SharedCursorView)
+        World().UnmapViewOfFile(SharedCursorView);
+    SharedCursorView = nullptr;
+    if (SharedCursorMapping)
+        World().CloseHandle(SharedCursorMapping);
+    SharedCursorMapping = nullptr;
+}
+
+bool GetOwnProgramPath(wchar_t* path)
+{
+    DWORD length = World().GetModuleFileNameW(nullptr, path, kPathChars);
+    if (length > 0 && length < kPathChars)
+        return true;
+    path[0] = L'\0';
+    return false;
+}
 
 int InitInstance(HINSTANCE instance)
 {
