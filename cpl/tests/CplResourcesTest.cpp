@@ -5,7 +5,6 @@
 #include "CplModule.h"
 #include "LMBitmapState.h"
 #include "LMRectangularState.h"
-#include "LMTextState.h"
 #include "LMToolkit.h"
 #include "ObjectFactories.h"
 
@@ -25,11 +24,6 @@ protected:
         LMInitialize(GetModuleHandleW(nullptr), L"TrivaneCpl", LMInitReserved | LMInitNoMutex);
     }
 };
-
-INT_PTR CALLBACK IgnoringProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return 0;
-}
 
 int CountTranslucent(const LMBitmap& bitmap)
 {
@@ -74,34 +68,6 @@ TEST_F(CplResourcesTest, ImagesHaveAlphaAndFitWhereThePanesPutThem)
     EXPECT_EQ(nullptr, LoadPngResourceBitmap(999));
 }
 
-TEST_F(CplResourcesTest, DialogsHoldTheControlsThePanesPlaceThemselvesOver)
-{
-    struct Row {
-        int Dialog;
-        std::vector<int> Controls;
-    } rows[] = {
-        {IDD_CPL_PAGE, {IDC_CPL_PANE_AREA, IDC_CPL_BAR_AREA}},
-        {IDD_CPL_OPTIONS_HOST, {IDC_CPL_TAB_AREA}},
-        {IDD_CPL_THEME_PANE,
-         {IDC_CPL_STRIP_AREA, IDC_CPL_STRIP_SCROLL, IDC_CPL_PREVIEW_AREA, IDC_CPL_PREVIEW_SCROLL}},
-        {IDD_CPL_BAR, {}},
-        {IDD_CPL_HOST, {}},
-        {IDD_CPL_TAB_AREA, {}},
-    };
-    // Every one of them is a child.
-    ScopedWindow parent(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr,
-                                        nullptr, nullptr, nullptr));
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Dialog);
-        HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(row.Dialog),
-                                         parent.Get(), IgnoringProc, 0);
-        ASSERT_NE(nullptr, dialog);
-        for (int control : row.Controls)
-            EXPECT_NE(nullptr, GetDlgItem(dialog, control)) << control;
-        DestroyWindow(dialog);
-    }
-}
-
 TEST_F(CplResourcesTest, FactoriesPlaceOneDefaultStateOfTheirKind)
 {
     LMObj parent(LMObjWindowless);
@@ -144,28 +110,4 @@ TEST_F(CplResourcesTest, FactoriesPlaceOneDefaultStateOfTheirKind)
     EXPECT_EQ(192, rectangle->BorderAlpha);
     EXPECT_EQ(255, rectangle->FillAlpha);
     EXPECT_EQ(0, rectangle->PassThrough);
-}
-
-TEST_F(CplResourcesTest, TextButtonsHaveAwayAndOverAndOptionallySelectedLooks)
-{
-    LMObj parent(LMObjWindowless);
-    auto plain =
-        CreateTextButton(&parent, 5, 2, L"Properties", L"Segoe UI", 9, 0xFF0000, 0xFF3333, 0);
-    auto selectable = CreateTextButton(&parent, 5, 2, L"Opacity", L"Segoe UI", 9, 0xFF0000,
-                                       0xFF3333, kButtonSelectable | kButtonBold);
-    EXPECT_EQ(2, plain->StateCount());
-    EXPECT_EQ(4, selectable->StateCount());
-    EXPECT_EQ(L"Away", plain->CurrentState->Name);
-    auto* over = static_cast<LMTextState*>(plain->FindState(L"Over"));
-    ASSERT_NE(nullptr, over);
-    EXPECT_EQ(static_cast<COLORREF>(0xFF3333), over->TextColor);
-    EXPECT_EQ(static_cast<COLORREF>(0xFF0000),
-              static_cast<LMTextState*>(plain->FindState(L"Away"))->TextColor);
-    EXPECT_NE(nullptr, selectable->FindState(L"AwaySelected"));
-    EXPECT_NE(nullptr, selectable->FindState(L"OverSelected"));
-    for (CQVObj* button : {plain.get(), selectable.get()}) {
-        EXPECT_EQ(1, button->HoverMode);
-        EXPECT_EQ(14, button->CursorIndex);
-        EXPECT_EQ(LMHitWholeFrame, button->CurrentState->HitMode);
-    }
 }

@@ -9,29 +9,15 @@
 
 #include <cwchar>
 
-namespace {
+std::vector<WPARAM> SheetChanges;
 
-std::vector<WPARAM> g_changes;
+namespace {
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == PSM_CHANGED)
-        g_changes.push_back(wParam);
+        SheetChanges.push_back(wParam);
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-const wchar_t* HostClass()
-{
-    static const wchar_t name[] = L"TrivaneCplTestSheet";
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = HostProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = name;
-        registered = RegisterClassW(&windowClass) != 0;
-    }
-    return name;
 }
 
 }  // namespace
@@ -43,15 +29,14 @@ HWND RecordingWorld::FindWindowW(const wchar_t* className, const wchar_t*)
 
 BOOL RecordingWorld::PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    Posted.push_back({window, message, wParam, lParam});
+    Posted.push_back(MSG{window, message, wParam, lParam, 0, {}});
     return TRUE;
 }
 
 BOOL RecordingWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
 {
-    Launches.push_back({info->hwnd, info->lpFile ? info->lpFile : L"", info->lpVerb != nullptr,
-                        info->lpParameters != nullptr, info->lpDirectory != nullptr, info->nShow,
-                        info->fMask});
+    Launches.push_back(*info);
+    LaunchedFiles.push_back(info->lpFile ? info->lpFile : L"");
     return TRUE;
 }
 
@@ -61,17 +46,16 @@ TestSettingsKey::TestSettingsKey(bool create)
     base_ = L"Software\\TrivaneTests\\cpl-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(InterlockedIncrement(&counter));
     key_ = base_ + L"\\Kelmora\\Trivane";
-    if (create) {
-        HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr);
+    HKEY key = nullptr;
+    if (create && RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_READ, nullptr,
+                                  &key, nullptr) == ERROR_SUCCESS)
         RegCloseKey(key);
-    }
 }
 
 TestSettingsKey::~TestSettingsKey()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, base_.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, base_.c_str());
 }
 
 bool TestSettingsKey::Exists() const
@@ -83,15 +67,12 @@ bool TestSettingsKey::Exists() const
     return true;
 }
 
-void TestSettingsKey::SetDword(const wchar_t* name, DWORD value) const
+void TestSettingsKey::Set(const wchar_t* name, DWORD type, const std::string& bytes) const
 {
-    SetRaw(name, REG_DWORD, &value, sizeof(value));
-}
-
-void TestSettingsKey::SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) const
-{
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), name, type, data, bytes));
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, key_.c_str(), name);
+    if (type != REG_NONE)
+        RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), name, type, bytes.data(),
+                        static_cast<DWORD>(bytes.size()));
 }
 
 DWORD TestSettingsKey::Read(const wchar_t* name, std::string* bytes) const
@@ -100,23 +81,24 @@ DWORD TestSettingsKey::Read(const wchar_t* name, std::string* bytes) const
     DWORD type = REG_NONE;
     DWORD size = static_cast<DWORD>(bytes->size());
     if (RegGetValueW(HKEY_CURRENT_USER, key_.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
-                     bytes->data(), &size) != ERROR_SUCCESS) {
-        bytes->clear();
-        return REG_NONE;
-    }
+                     bytes->data(), &size) != ERROR_SUCCESS)
+        size = 0;
     bytes->resize(size);
-    return type;
+    return size ? type : REG_NONE;
 }
 
 void PageFixture::SetUp()
 {
     cpl::SetModule(GetModuleHandleW(nullptr));
-    cpl::PageSettings().Root = HKEY_CURRENT_USER;
     cpl::PageSettings().Key = settings_.Key();
     SetWorld(&world_);
-    g_changes.clear();
-    host_ = CreateWindowExW(0, HostClass(), L"", WS_OVERLAPPEDWINDOW, 0, 0, 640, 560, nullptr,
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    SheetChanges.clear();
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = HostProc;
+    windowClass.lpszClassName = L"TrivaneCplTestSheet";
+    RegisterClassW(&windowClass);
+    host_ = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 640, 560,
+                            nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, host_);
 }
 
@@ -142,17 +124,12 @@ void PageFixture::ClosePage()
     page_ = nullptr;
 }
 
-void PageFixture::Notify(UINT code)
+void PageFixture::Apply()
 {
     PSHNOTIFY notice{};
     notice.hdr.hwndFrom = host_;
-    notice.hdr.code = code;
+    notice.hdr.code = PSN_APPLY;
     SendMessageW(page_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
-}
-
-const std::vector<WPARAM>& PageFixture::Changes() const
-{
-    return g_changes;
 }
 
 bool HasVisibleStyle(HWND window)

@@ -12,37 +12,22 @@
 #include <string>
 #include <vector>
 
-struct PostedMessage {
-    HWND Window;
-    UINT Message;
-    WPARAM WParam;
-    LPARAM LParam;
-};
-
-struct Launch {
-    HWND Parent;
-    std::wstring File;
-    bool HasVerb, HasParameters, HasDirectory;
-    int Show;
-    ULONG Mask;
-};
-
-// Finds the engine window it is given and records posts and launches; the
-// rest of the world is real.
+// Finds the engine window it is given and records posts and launches
+// (SHELLEXECUTEINFOW copies, file kept); the rest of the world is real.
 class RecordingWorld : public EngineWorld {
 public:
     HWND EngineWindow = nullptr;
-    std::vector<PostedMessage> Posted;
-    std::vector<Launch> Launches;
+    std::vector<MSG> Posted;
+    std::vector<SHELLEXECUTEINFOW> Launches;
+    std::vector<std::wstring> LaunchedFiles;
 
     HWND FindWindowW(const wchar_t* className, const wchar_t* title) override;
     BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override;
 };
 
-// HKCU "Software\TrivaneTests\cpl-<process>-<n>" with the page's settings
-// key "...\Kelmora\Trivane" below it (made only on request); removed with
-// everything in it.
+// HKCU "Software\TrivaneTests\cpl-<process>-<n>\Kelmora\Trivane" (made only
+// on request); removed with everything in it.
 class TestSettingsKey {
 public:
     explicit TestSettingsKey(bool create = true);
@@ -52,9 +37,9 @@ public:
 
     const std::wstring& Key() const { return key_; }
     bool Exists() const;
-    void SetDword(const wchar_t* name, DWORD value) const;
-    void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) const;
-    // The value's type and bytes; type REG_NONE and no bytes when missing.
+    // Stores the value; type REG_NONE deletes it.
+    void Set(const wchar_t* name, DWORD type, const std::string& bytes) const;
+    // The value's type and bytes; REG_NONE and no bytes when missing.
     DWORD Read(const wchar_t* name, std::string* bytes) const;
 
 private:
@@ -62,9 +47,9 @@ private:
     std::wstring key_;
 };
 
-// A page of the library (the test program's own resources) under a hidden
-// window that records PSM_CHANGED, with the recording world and the test's
-// settings key in place and message boxes recorded.
+// The page (the test program's own resources) under a hidden window that
+// records PSM_CHANGED, with the recording world and the test's settings key
+// in place and message boxes recorded.
 class PageFixture : public testing::Test {
 protected:
     void SetUp() override;
@@ -72,9 +57,7 @@ protected:
 
     HWND OpenPage();
     void ClosePage();
-    void Notify(UINT code);
-    // The PSM_CHANGED messages the sheet got, by their wParam.
-    const std::vector<WPARAM>& Changes() const;
+    void Apply();
 
     RecordingWorld world_;
     TestSettingsKey settings_;
@@ -82,6 +65,9 @@ protected:
     HWND host_ = nullptr;
     HWND page_ = nullptr;
 };
+
+// The wParam of each PSM_CHANGED the host got.
+extern std::vector<WPARAM> SheetChanges;
 
 // True when the window has WS_VISIBLE itself (its hidden host aside).
 bool HasVisibleStyle(HWND window);

@@ -9,11 +9,11 @@
 #include "LMObjGlobals.h"
 #include "LMObjWindow.h"
 #include "LMPaintBuffer.h"
+#include "LMTextState.h"
 #include "LMToolkit.h"
 #include "SettingsPage.h"
-
-#include <commctrl.h>
-#include <prsht.h>
+#include "TempFolder.h"
+#include "ThemeLocations.h"
 
 #include <cwchar>
 
@@ -21,27 +21,14 @@ using namespace cpl;
 
 namespace {
 
-struct StoredValue {
-    DWORD Type;  // REG_NONE: no value
-    std::string Bytes;
-};
-
-StoredValue Dword(DWORD value)
+std::string Dword(DWORD value)
 {
-    return {REG_DWORD, std::string(reinterpret_cast<const char*>(&value), sizeof(value))};
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
 }
 
-StoredValue Text(const wchar_t* text)
+std::string Text(const wchar_t* text)
 {
-    return {REG_SZ, std::string(reinterpret_cast<const char*>(text), (wcslen(text) + 1) * 2)};
-}
-
-void Store(const TestSettingsKey& key, const StoredValue& value)
-{
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, key.Key().c_str(), L"Disabled");
-    if (value.Type != REG_NONE)
-        key.SetRaw(L"Disabled", value.Type, value.Bytes.data(),
-                   static_cast<DWORD>(value.Bytes.size()));
+    return std::string(reinterpret_cast<const char*>(text), (wcslen(text) + 1) * sizeof(wchar_t));
 }
 
 bool Shown(int32_t id)
@@ -49,9 +36,13 @@ bool Shown(int32_t id)
     return PageState.Buttons[id] && PageState.Buttons[id]->Shown != 0;
 }
 
+// A left release on the button, or on an object of that id when no button has it.
 void Click(int32_t id)
 {
-    PageState.Buttons[id]->OnLButtonUp(1, 1, 0);
+    CQVObj other(LMObjWindowless);
+    other.Id = id;
+    CQVObj* target = id > 0 && id < kBarButtonEnd ? PageState.Buttons[id] : &other;
+    target->OnLButtonUp(1, 1, 0);
 }
 
 RECT RectInPage(HWND window, HWND page)
@@ -62,12 +53,22 @@ RECT RectInPage(HWND window, HWND page)
     return rect;
 }
 
-std::wstring EngineBesideProgram()
+std::wstring FolderOfProgram()
 {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring text = path;
-    return text.substr(0, text.find_last_of(L'\\')) + L"\\Trivane.exe";
+    return text.substr(0, text.find_last_of(L'\\'));
+}
+
+// Launched with the page as parent, no verb, parameters or folder, shown
+// normally, mask 0x200.
+void ExpectPlainLaunch(const SHELLEXECUTEINFOW& launch, HWND page)
+{
+    EXPECT_EQ(page, launch.hwnd);
+    EXPECT_TRUE(!launch.lpVerb && !launch.lpParameters && !launch.lpDirectory);
+    EXPECT_EQ(SW_SHOWNORMAL, launch.nShow);
+    EXPECT_EQ(0x200u, launch.fMask);
 }
 
 }  // namespace
@@ -76,31 +77,27 @@ using SettingsPageTest = PageFixture;
 
 TEST_F(SettingsPageTest, SetUpShowsTheStoredDisabledSetting)
 {
-    const DWORD kQword[2] = {1, 0};
     struct Row {
         const char* Label;
-        StoredValue Value;
+        DWORD Type;
+        std::string Bytes;
         int32_t Greyed;
     } rows[] = {
-        {"missing", {REG_NONE, ""}, 0},
-        {"DWORD 0", Dword(0), 0},
-        {"DWORD 1", Dword(1), 1},
-        {"REG_QWORD reads the default",
-         {REG_QWORD, std::string(reinterpret_cast<const char*>(kQword), 8)},
-         0},
-        {"REG_SZ over 4 bytes reads the default", Text(L"on"), 0},
-        {"one-character REG_SZ is 4 non-zero bytes", Text(L"0"), 1},
+        {"missing", REG_NONE, "", 0},
+        {"DWORD 0", REG_DWORD, Dword(0), 0},
+        {"DWORD 1", REG_DWORD, Dword(1), 1},
+        {"REG_QWORD reads the default", REG_QWORD, Dword(1) + Dword(0), 0},
+        {"REG_SZ over 4 bytes reads the default", REG_SZ, Text(L"on"), 0},
+        {"one-character REG_SZ is 4 non-zero bytes", REG_SZ, Text(L"0"), 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Label);
-        Store(settings_, row.Value);
+        settings_.Set(L"Disabled", row.Type, row.Bytes);
         ASSERT_NE(nullptr, OpenPage());
         EXPECT_EQ(row.Greyed, PageState.Greyed);
         EXPECT_EQ(row.Greyed != 0, Shown(kBarEnable));
         EXPECT_EQ(row.Greyed == 0, Shown(kBarDisable));
-        EXPECT_TRUE(Shown(kBarOptions));
-        EXPECT_FALSE(Shown(kBarThemes));
-        EXPECT_TRUE(PageState.Bar->Shown);
+        EXPECT_TRUE(Shown(kBarOptions) && !Shown(kBarThemes) && PageState.Bar->Shown);
         ClosePage();
     }
 }
@@ -119,25 +116,26 @@ TEST_F(SettingsPageTest, SetUpMakesTheKeyPlacesThePanesAndCountsThePage)
     RECT themes = RectInPage(PageState.ThemePaneWindow, page_);
     RECT options = RectInPage(PageState.OptionsHost, page_);
     RECT bar = RectInPage(PageState.BarWindow, page_);
-    EXPECT_TRUE(EqualRect(&paneArea, &themes));
-    EXPECT_TRUE(EqualRect(&paneArea, &options));
+    EXPECT_TRUE(EqualRect(&paneArea, &themes) && EqualRect(&paneArea, &options));
     EXPECT_TRUE(EqualRect(&barArea, &bar));
     EXPECT_TRUE(HasVisibleStyle(PageState.ThemePaneWindow));
     EXPECT_FALSE(HasVisibleStyle(PageState.OptionsHost));
-    EXPECT_TRUE(HasVisibleStyle(PageState.BarWindow));
 
     // "<< Themes" ends where "Options >>" ends.
-    const CQVObj& optionsButton = *PageState.Buttons[kBarOptions];
+    CQVObj& optionsButton = *PageState.Buttons[kBarOptions];
     const CQVObj& themesButton = *PageState.Buttons[kBarThemes];
     EXPECT_EQ(optionsButton.VisibleX + optionsButton.VisibleWidth,
               themesButton.VisibleX + themesButton.VisibleWidth);
-    EXPECT_EQ(optionsButton.VisibleY, themesButton.VisibleY);
-
+    auto* away = static_cast<LMTextState*>(optionsButton.FindState(L"Away"));
+    auto* over = static_cast<LMTextState*>(optionsButton.FindState(L"Over"));
+    ASSERT_TRUE(away && over && optionsButton.CurrentState == away);
+    EXPECT_TRUE(away->TextColor == 0xFF0000 && over->TextColor == 0xFF3333);
+    EXPECT_TRUE(optionsButton.HoverMode == 1 && optionsButton.CursorIndex == 14);
     ClosePage();
     EXPECT_EQ(0, ObjectCount());
 }
 
-TEST_F(SettingsPageTest, BarCommandsSwapButtonsAndPanes)
+TEST_F(SettingsPageTest, BarCommandsSwapButtonsPanesAndTheGreyedFlag)
 {
     struct Row {
         std::vector<int32_t> Commands;
@@ -145,17 +143,16 @@ TEST_F(SettingsPageTest, BarCommandsSwapButtonsAndPanes)
         bool Options;  // the options host instead of the theme pane
         size_t Changes;
     } rows[] = {
-        {{kBarDisable}, 1, false, 1}, {{kBarDisable, kBarEnable}, 0, false, 2},
-        {{kBarOptions}, 0, true, 0},  {{kBarOptions, kBarThemes}, 0, false, 0},
-        {{42}, 0, false, 0},
+        {{kBarDisable}, 1, false, 1},        {{kBarDisable, kBarEnable}, 0, false, 2},
+        {{kBarOptions}, 0, true, 0},         {{kBarOptions, kBarThemes}, 0, false, 0},
+        {{42, kBarProperties}, 0, false, 0},
     };
-    Store(settings_, Dword(0));
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "commands ending " << row.Commands.back());
+        SCOPED_TRACE(testing::Message() << "last command " << row.Commands.back());
         ASSERT_NE(nullptr, OpenPage());
-        size_t changesBefore = Changes().size();
+        SheetChanges.clear();
         for (int32_t command : row.Commands)
-            RunBarCommand(command);
+            Click(command);
         EXPECT_EQ(row.Greyed, PageState.Greyed);
         EXPECT_EQ(row.Greyed != 0, Shown(kBarEnable));
         EXPECT_EQ(row.Greyed == 0, Shown(kBarDisable));
@@ -163,24 +160,15 @@ TEST_F(SettingsPageTest, BarCommandsSwapButtonsAndPanes)
         EXPECT_EQ(!row.Options, HasVisibleStyle(PageState.ThemePaneWindow));
         EXPECT_EQ(row.Options, Shown(kBarThemes));
         EXPECT_EQ(!row.Options, Shown(kBarOptions));
-        ASSERT_EQ(changesBefore + row.Changes, Changes().size());
-        for (size_t i = changesBefore; i < Changes().size(); ++i)
-            EXPECT_EQ(reinterpret_cast<WPARAM>(page_), Changes()[i]);
-        EXPECT_TRUE(world_.Launches.empty());
+        EXPECT_EQ(std::vector<WPARAM>(row.Changes, reinterpret_cast<WPARAM>(page_)), SheetChanges);
+        EXPECT_TRUE(world_.Launches.empty() && boxes_.Boxes().empty());
         ClosePage();
     }
-}
-
-TEST_F(SettingsPageTest, MoreThemesOpensTheLibraryPage)
-{
     ASSERT_NE(nullptr, OpenPage());
     Click(kBarMoreThemes);
     ASSERT_EQ(1u, world_.Launches.size());
-    const Launch& launch = world_.Launches[0];
-    EXPECT_EQ(kThemeLibraryAddress, launch.File);
-    EXPECT_FALSE(launch.HasVerb || launch.HasParameters || launch.HasDirectory);
-    EXPECT_EQ(SW_SHOWNORMAL, launch.Show);
-    EXPECT_EQ(0x200u, launch.Mask);
+    EXPECT_EQ(kThemeLibraryAddress, world_.LaunchedFiles[0]);
+    ExpectPlainLaunch(world_.Launches[0], page_);
 }
 
 TEST_F(SettingsPageTest, PropertiesDescribesTheChosenTheme)
@@ -204,11 +192,9 @@ TEST_F(SettingsPageTest, PropertiesDescribesTheChosenTheme)
         wcscpy(ThemePane.ChosenTheme.Title, row.Name);
         wcscpy(ThemePane.ChosenPath, row.Path);
         Click(kBarProperties);
-        if (!row.Text) {
-            EXPECT_EQ(before, boxes_.Boxes().size());
+        ASSERT_EQ(before + (row.Text ? 1 : 0), boxes_.Boxes().size());
+        if (!row.Text)
             continue;
-        }
-        ASSERT_EQ(before + 1, boxes_.Boxes().size());
         const RecordedMessageBox& box = boxes_.Boxes().back();
         EXPECT_EQ(page_, box.Owner);
         EXPECT_EQ(row.Text, box.Text);
@@ -224,55 +210,55 @@ TEST_F(SettingsPageTest, ApplyStoresDisabledThenTellsOrStartsTheEngine)
     const UINT reapply = RegisterWindowMessageW(L"WM_TRV_REAPPLY");
     const UINT shutdown = RegisterWindowMessageW(L"WM_TRV_SHUTDOWN");
     HWND engine = reinterpret_cast<HWND>(0x4321);
+    wchar_t themePath[MAX_PATH];
+    GetCurrentThemePath(themePath);
+    std::string themeBefore, themeAfter;
+    ReadBytesFromFile(themePath, &themeBefore);
     struct Row {
         const char* Label;
-        StoredValue Stored;
+        DWORD StoredType;
+        std::string Stored;
         std::vector<int32_t> Commands;
         bool EngineRuns;
         DWORD Disabled;
         UINT Posted;  // 0: nothing posted
         bool Launched;
     } rows[] = {
-        {"enabled, re-applied", Dword(0), {kBarDisable, kBarEnable}, true, 0, reapply, false},
-        {"disabled, stopped", Dword(1), {}, true, 1, shutdown, false},
-        {"enabled, started", Dword(1), {kBarEnable}, false, 0, 0, true},
-        {"disabled, none to stop", Dword(0), {kBarDisable}, false, 1, 0, false},
-        {"a text value becomes a DWORD", Text(L"on"), {}, true, 0, reapply, false},
+        {"re-applied", REG_DWORD, Dword(0), {kBarDisable, kBarEnable}, true, 0, reapply, false},
+        {"stopped", REG_DWORD, Dword(1), {}, true, 1, shutdown, false},
+        {"started", REG_DWORD, Dword(1), {kBarEnable}, false, 0, 0, true},
+        {"none to stop", REG_DWORD, Dword(0), {kBarDisable}, false, 1, 0, false},
+        {"a text value becomes a DWORD", REG_SZ, Text(L"on"), {}, true, 0, reapply, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Label);
-        Store(settings_, row.Stored);
+        settings_.Set(L"Disabled", row.StoredType, row.Stored);
+        world_ = RecordingWorld();
         world_.EngineWindow = row.EngineRuns ? engine : nullptr;
-        world_.Posted.clear();
-        world_.Launches.clear();
         ASSERT_NE(nullptr, OpenPage());
         for (int32_t command : row.Commands)
             Click(command);
-        Notify(PSN_APPLY);
+        Apply();
 
         std::string bytes;
         EXPECT_EQ(static_cast<DWORD>(REG_DWORD), settings_.Read(L"Disabled", &bytes));
-        EXPECT_EQ(Dword(row.Disabled).Bytes, bytes);
+        EXPECT_EQ(Dword(row.Disabled), bytes);
         EXPECT_EQ(static_cast<DWORD>(REG_NONE), settings_.Read(L"DisableShadow", &bytes));
         ASSERT_EQ(row.Posted ? 1u : 0u, world_.Posted.size());
         if (row.Posted) {
-            const PostedMessage& posted = world_.Posted[0];
-            EXPECT_EQ(engine, posted.Window);
-            EXPECT_EQ(row.Posted, posted.Message);
-            EXPECT_EQ(0u, posted.WParam);
-            EXPECT_EQ(0, posted.LParam);
+            const MSG& posted = world_.Posted[0];
+            EXPECT_TRUE(posted.hwnd == engine && posted.message == row.Posted);
+            EXPECT_TRUE(posted.wParam == 0 && posted.lParam == 0);
         }
         ASSERT_EQ(row.Launched ? 1u : 0u, world_.Launches.size());
         if (row.Launched) {
-            const Launch& launch = world_.Launches[0];
-            EXPECT_EQ(EngineBesideProgram(), launch.File);
-            EXPECT_EQ(page_, launch.Parent);
-            EXPECT_FALSE(launch.HasVerb || launch.HasParameters || launch.HasDirectory);
-            EXPECT_EQ(SW_SHOWNORMAL, launch.Show);
-            EXPECT_EQ(0x200u, launch.Mask);
+            EXPECT_EQ(FolderOfProgram() + L"\\Trivane.exe", world_.LaunchedFiles[0]);
+            ExpectPlainLaunch(world_.Launches[0], page_);
         }
         ClosePage();
     }
+    ReadBytesFromFile(themePath, &themeAfter);
+    EXPECT_EQ(themeBefore, themeAfter);
 }
 
 TEST_F(SettingsPageTest, TheLastPageLeavesNoTimerWindowOrClassBehind)
@@ -281,22 +267,19 @@ TEST_F(SettingsPageTest, TheLastPageLeavesNoTimerWindowOrClassBehind)
         SCOPED_TRACE(round);
         ASSERT_NE(nullptr, OpenPage());
         // What a page in use arms: a paint through the buffer, an animation,
-        // a window of the toolkit's own class.
+        // a window of the toolkit's own class, the anchor popup.
         ASSERT_TRUE(RegisterTopObjClass());
         EnsurePaintBuffer(16, 16);
         LMScheduler->Add(PageState.Buttons[kBarOptions], 50);
         GetTopmostAnchorWindow();
-        EXPECT_NE(0u, PaintBuffer.TimerId);
-        EXPECT_NE(0u, LMScheduler->TimerId());
+        EXPECT_TRUE(PaintBuffer.TimerId && LMScheduler->TimerId() && AnchorPopup);
 
         ClosePage();
         WNDCLASSEXW info{};
         info.cbSize = sizeof(info);
         EXPECT_FALSE(GetClassInfoExW(GetModuleHandleW(nullptr), L"TrivaneCplLMTopObj", &info));
         EXPECT_EQ(0u, PaintBuffer.TimerId);
-        EXPECT_EQ(nullptr, LMScheduler.get());
-        EXPECT_EQ(nullptr, LMRootObj.get());
-        EXPECT_EQ(nullptr, AnchorPopup);
+        EXPECT_TRUE(!LMScheduler && !LMRootObj && !AnchorPopup);
         EXPECT_EQ(0, ObjectCount());
     }
 }
@@ -304,17 +287,14 @@ TEST_F(SettingsPageTest, TheLastPageLeavesNoTimerWindowOrClassBehind)
 TEST_F(SettingsPageTest, APageOpenedBesideAnotherStaysEmpty)
 {
     ASSERT_NE(nullptr, OpenPage());
-    HWND first = page_;
     HWND second = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CPL_PAGE),
                                      host_, SettingsPageProc, 0);
     ASSERT_NE(nullptr, second);
-    EXPECT_EQ(first, LivePageWindow());
+    EXPECT_EQ(page_, LivePageWindow());
     EXPECT_EQ(2, ObjectCount());
     EXPECT_EQ(nullptr, FindWindowExW(second, nullptr, L"#32770", nullptr));
-
     DestroyWindow(second);
     EXPECT_EQ(1, ObjectCount());
-    EXPECT_EQ(first, LivePageWindow());
-    RunBarCommand(kBarDisable);
+    Click(kBarDisable);
     EXPECT_TRUE(Shown(kBarEnable));
 }

@@ -3,7 +3,6 @@
 #include "CplGuids.h"
 #include "MessagePump.h"
 #include "ScopedWin.h"
-#include "ThemeLocations.h"
 
 #include <sstream>
 
@@ -178,88 +177,55 @@ STDMETHODIMP CountingDataObject::QueryInterface(REFIID riid, void** ppv)
 
 StandInEngineWindow::StandInEngineWindow()
 {
-    ScopedKernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    thread_ = std::thread([this, event = ready.Get()] { Run(event); });
-    WaitForSingleObject(ready.Get(), 10000);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Proc;
+    windowClass.lpszClassName = L"Pavolt";
+    RegisterClassW(&windowClass);
+    window_ =
+        CreateWindowExW(0, L"Pavolt", L"", WS_POPUP, 0, 0, 32, 32, nullptr, nullptr, nullptr, this);
 }
 
 StandInEngineWindow::~StandInEngineWindow()
 {
-    if (window_)
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-    thread_.join();
-}
-
-std::vector<MSG> StandInEngineWindow::Received() const
-{
-    std::lock_guard<std::mutex> guard(lock_);
-    return received_;
+    DestroyWindow(window_);
+    UnregisterClassW(L"Pavolt", nullptr);
 }
 
 LRESULT CALLBACK StandInEngineWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<StandInEngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message >= 0xC000 && message <= 0xFFFF) {
-        std::lock_guard<std::mutex> guard(self->lock_);
-        self->received_.push_back(MSG{window, message, wParam, lParam, 0, {}});
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    if (message == WM_DESTROY)
-        PostQuitMessage(0);
+    auto* self = reinterpret_cast<StandInEngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && message >= 0xC000 && message <= 0xFFFF)
+        self->received_.push_back(MSG{window, message, wParam, lParam, 0, {}});
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void StandInEngineWindow::Run(HANDLE ready)
-{
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = Proc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"Pavolt";
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"Pavolt", L"", WS_POPUP, 0, 0, 32, 32, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    window_ = window;
-    SetEvent(ready);
-    MSG message;
-    while (window && GetMessageW(&message, nullptr, 0, 0) > 0)
-        DispatchMessageW(&message);
-    UnregisterClassW(L"Pavolt", GetModuleHandleW(nullptr));
-}
-
-SavedUserState::SavedUserState()
+SavedSettings::SavedSettings()
 {
     HKEY key = nullptr;
     keyExisted_ = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) == 0;
     ScopedRegKey owner(key);
-    for (DWORD index = 0; keyExisted_; ++index) {
-        wchar_t name[256];
-        DWORD nameChars = 256, type = 0, bytes = 0;
-        if (RegEnumValueW(key, index, name, &nameChars, nullptr, &type, nullptr, &bytes) != 0)
-            break;
-        Value value{name, type, std::vector<BYTE>(bytes)};
-        RegQueryValueExW(key, name, nullptr, nullptr, value.Data.data(), &bytes);
-        values_.push_back(value);
-    }
-    wchar_t path[MAX_PATH];
-    GetCurrentThemePath(path);
-    themePath_ = path;
-    themeExisted_ = ReadBytesFromFile(themePath_, &themeBytes_);
+    DWORD bytes = 0;
+    if (!keyExisted_ ||
+        RegQueryValueExW(key, L"Disabled", nullptr, &type_, nullptr, &bytes) != ERROR_SUCCESS)
+        return;
+    disabled_.resize(bytes);
+    RegQueryValueExW(key, L"Disabled", nullptr, &type_, disabled_.data(), &bytes);
 }
 
-SavedUserState::~SavedUserState()
+SavedSettings::~SavedSettings()
 {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
-    HKEY key = nullptr;
-    if (keyExisted_)
-        RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr);
-    ScopedRegKey owner(key);
-    for (const Value& value : values_)
-        RegSetValueExW(key, value.Name.c_str(), 0, value.Type, value.Data.data(),
-                       static_cast<DWORD>(value.Data.size()));
-    if (themeExisted_)
-        WriteBytesToFile(themePath_, themeBytes_.data(), themeBytes_.size());
-    else
-        DeleteFileW(themePath_.c_str());
+    if (!keyExisted_) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    } else if (type_ == REG_NONE) {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Disabled");
+    } else {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Disabled", type_, disabled_.data(),
+                        static_cast<DWORD>(disabled_.size()));
+    }
 }

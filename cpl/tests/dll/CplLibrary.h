@@ -12,10 +12,7 @@
 #include <prsht.h>
 #include <shlobj.h>
 
-#include <atomic>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 class CplLibrary {
@@ -89,8 +86,8 @@ public:
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 };
 
-// A window of the engine's class "Pavolt" on a thread of its own, recording
-// the registered messages it gets.
+// A window of the engine's class "Pavolt" that records the registered
+// messages it gets (on this thread: the page posts them).
 class StandInEngineWindow {
 public:
     StandInEngineWindow();
@@ -99,36 +96,26 @@ public:
     StandInEngineWindow& operator=(const StandInEngineWindow&) = delete;
 
     HWND Window() const { return window_; }
-    std::vector<MSG> Received() const;
+    const std::vector<MSG>& Received() const { return received_; }
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void Run(HANDLE ready);
 
-    std::thread thread_;
-    std::atomic<HWND> window_{nullptr};
-    mutable std::mutex lock_;
+    HWND window_ = nullptr;
     std::vector<MSG> received_;
 };
 
-// HKCU "SOFTWARE\Kelmora\Trivane" and the current theme file as they were,
-// put back at the end.
-class SavedUserState {
+// The user's settings key HKCU "SOFTWARE\Kelmora\Trivane" with its
+// "Disabled" value (all the page writes) as they were, put back at the end.
+class SavedSettings {
 public:
-    SavedUserState();
-    ~SavedUserState();
-    SavedUserState(const SavedUserState&) = delete;
-    SavedUserState& operator=(const SavedUserState&) = delete;
+    SavedSettings();
+    ~SavedSettings();
+    SavedSettings(const SavedSettings&) = delete;
+    SavedSettings& operator=(const SavedSettings&) = delete;
 
 private:
-    struct Value {
-        std::wstring Name;
-        DWORD Type;
-        std::vector<BYTE> Data;
-    };
     bool keyExisted_ = false;
-    std::vector<Value> values_;
-    std::wstring themePath_;
-    bool themeExisted_ = false;
-    std::string themeBytes_;
+    DWORD type_ = REG_NONE;
+    std::vector<BYTE> disabled_;
 };

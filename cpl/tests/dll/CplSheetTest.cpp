@@ -5,9 +5,10 @@
 #include "CplLibrary.h"
 
 #include "MessagePump.h"
-#include "ThemeLocations.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -36,7 +37,7 @@ protected:
     }
 
     TempFolder folder_;
-    SavedUserState saved_;
+    SavedSettings saved_;
 };
 
 HWND CurrentPage(HWND sheet)
@@ -71,22 +72,6 @@ void PressApply(HWND sheet)
 
 }  // namespace
 
-TEST_F(CplSheetTest, TheHostSheetShowsThePageUntilItIsDestroyed)
-{
-    CplLibrary library(folder_);
-    HWND sheet = OpenExtensionSheet(library);
-    ASSERT_NE(nullptr, sheet);
-    EXPECT_EQ(L"Trivane", TabText(sheet, 0));
-    HWND page = CurrentPage(sheet);
-    ASSERT_NE(nullptr, page);
-    EXPECT_NE(nullptr, GetDlgItem(page, 1004));  // template 101
-    EXPECT_NE(nullptr, GetDlgItem(page, 1005));
-    PumpMessagesFor(200);
-    EXPECT_EQ(S_FALSE, library.CanUnloadNow());
-    CloseSheet(sheet);
-    EXPECT_EQ(S_OK, library.CanUnloadNow());
-}
-
 TEST_F(CplSheetTest, ARefusedPageGivesItsReferenceBack)
 {
     CplLibrary library(folder_);
@@ -101,7 +86,9 @@ TEST_F(CplSheetTest, ARefusedPageGivesItsReferenceBack)
     EXPECT_EQ(S_OK, library.CanUnloadNow());
 }
 
-TEST_F(CplSheetTest, StandAloneShowsOneSheetAtATime)
+// Both sheets in turn hold the library while they show the page; then it
+// unloads cleanly and loads again.
+TEST_F(CplSheetTest, SheetsShowThePageOneAtATimeThenTheLibraryUnloads)
 {
     CplLibrary library(folder_);
     EXPECT_FALSE(library.StandAlone(nullptr));
@@ -111,93 +98,73 @@ TEST_F(CplSheetTest, StandAloneShowsOneSheetAtATime)
     ASSERT_NE(nullptr, sheet);
     EXPECT_EQ(L"Trivane", Title(sheet));
     EXPECT_EQ(1, TabCount(sheet));
-    EXPECT_NE(nullptr, CurrentPage(sheet));
-    EXPECT_EQ(S_FALSE, library.CanUnloadNow());
-
     HWND second = reinterpret_cast<HWND>(1);
     EXPECT_FALSE(library.StandAlone(&second));
     EXPECT_EQ(nullptr, second);
-    EXPECT_TRUE(IsWindow(sheet));
     EXPECT_NE(nullptr, CurrentPage(sheet));
-
-    PumpMessagesFor(300);
+    PumpMessagesFor(300);  // paints, and whatever timers they arm
+    EXPECT_EQ(S_FALSE, library.CanUnloadNow());
     CloseSheet(sheet);
     EXPECT_EQ(S_OK, library.CanUnloadNow());
-}
 
-TEST_F(CplSheetTest, SheetsInTurnThenTheLibraryUnloadsAndLoadsAgain)
-{
-    CplLibrary library(folder_);
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        HWND sheet = round == 0 ? OpenStandAloneSheet(library) : OpenExtensionSheet(library);
-        ASSERT_NE(nullptr, sheet);
-        ASSERT_NE(nullptr, CurrentPage(sheet));
-        PumpMessagesFor(300);  // paints, and whatever timers they arm
-        CloseSheet(sheet);
-    }
+    sheet = OpenExtensionSheet(library);
+    ASSERT_NE(nullptr, sheet);
+    EXPECT_EQ(L"Trivane", TabText(sheet, 0));
+    EXPECT_NE(nullptr, GetDlgItem(CurrentPage(sheet), 1004));  // template 101
+    PumpMessagesFor(300);
+    EXPECT_EQ(S_FALSE, library.CanUnloadNow());  // the object is held by the page alone
+    CloseSheet(sheet);
     EXPECT_EQ(S_OK, library.CanUnloadNow());
+
     library.Free();
     EXPECT_EQ(nullptr, GetModuleHandleW(library.Path().c_str()));
     // A thread timer left behind would call into the freed library.
     EXPECT_EQ(0, PumpCountingThreadTimers(3000));
-
     ASSERT_TRUE(library.Load());
-    HWND sheet = OpenStandAloneSheet(library);
+    sheet = OpenStandAloneSheet(library);
     ASSERT_NE(nullptr, sheet);
     EXPECT_NE(nullptr, CurrentPage(sheet));
     CloseSheet(sheet);
 }
 
-TEST_F(CplSheetTest, ApplyStartsTheEngineBesideTheLibraryUnderAnyName)
+// Apply stores "Disabled" 0, then tells the running engine, or starts the
+// one beside the library, whatever the library's file is called.
+TEST_F(CplSheetTest, ApplyTellsTheEngineOrStartsTheOneBesideTheLibrary)
 {
-    const char kTheme[] = "the current theme, untouched";
-    wchar_t themePath[MAX_PATH];
-    GetCurrentThemePath(themePath);
-    ASSERT_TRUE(WriteBytesToFile(themePath, kTheme, sizeof(kTheme)));
-    for (const wchar_t* name : {L"TrivaneCpl.dll", L"Renamed.dll"}) {
-        SCOPED_TRACE(testing::Message() << (name[0] == L'T' ? "TrivaneCpl.dll" : "Renamed.dll"));
+    struct Row {
+        const wchar_t* Name;
+        bool EngineRuns;
+    } rows[] = {{L"TrivaneCpl.dll", false}, {L"Renamed.dll", false}, {L"TrivaneCpl.dll", true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << (row.Name[0] == L'T' ? "TrivaneCpl" : "Renamed")
+                                        << (row.EngineRuns ? ", engine runs" : ""));
+        std::unique_ptr<StandInEngineWindow> engine;
+        if (row.EngineRuns)
+            engine = std::make_unique<StandInEngineWindow>();
         TempFolder folder;
-        CplLibrary library(folder, name);
+        CplLibrary library(folder, row.Name);
         SetDisabled(0);
         HWND sheet = OpenStandAloneSheet(library);
         ASSERT_NE(nullptr, sheet);
         PressApply(sheet);
-        EXPECT_TRUE(
-            PumpMessagesUntil([&] { return !library.EngineStarts().empty(); }, kStartTimeoutMs));
+        auto told = [&] { return engine && !engine->Received().empty(); };
+        EXPECT_TRUE(PumpMessagesUntil([&] { return told() || !library.EngineStarts().empty(); },
+                                      kStartTimeoutMs));
         PumpMessagesFor(500);
-        std::vector<std::wstring> starts = library.EngineStarts();
-        ASSERT_EQ(1u, starts.size());
-        EXPECT_NE(std::wstring::npos, starts[0].find(folder.File(L"Trivane.exe")));
+        EXPECT_EQ(row.EngineRuns ? 0u : 1u, library.EngineStarts().size());
+        if (row.EngineRuns) {
+            ASSERT_EQ(1u, engine->Received().size());
+            const MSG& message = engine->Received()[0];
+            EXPECT_EQ(RegisterWindowMessageW(L"WM_TRV_REAPPLY"), message.message);
+            EXPECT_TRUE(message.wParam == 0 && message.lParam == 0);
+        } else {
+            EXPECT_NE(std::wstring::npos,
+                      library.EngineStarts()[0].find(folder.File(L"Trivane.exe")));
+        }
+        DWORD disabled = 7, bytes = sizeof(disabled), type = 0;
+        RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Kelmora\\Trivane", L"Disabled", RRF_RT_ANY,
+                     &type, &disabled, &bytes);
+        EXPECT_TRUE(type == REG_DWORD && disabled == 0);
         CloseSheet(sheet);
     }
-    DWORD disabled = 7, bytes = sizeof(disabled), type = 0;
-    EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Kelmora\\Trivane",
-                                          L"Disabled", RRF_RT_ANY, &type, &disabled, &bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-    EXPECT_EQ(0u, disabled);
-    std::string theme;
-    ASSERT_TRUE(ReadBytesFromFile(themePath, &theme));
-    EXPECT_EQ(std::string(kTheme, sizeof(kTheme)), theme);
-}
-
-TEST_F(CplSheetTest, ApplyTellsARunningEngineToReapply)
-{
-    StandInEngineWindow engine;
-    ASSERT_NE(nullptr, engine.Window());
-    const UINT reapply = RegisterWindowMessageW(L"WM_TRV_REAPPLY");
-    CplLibrary library(folder_);
-    SetDisabled(0);
-    HWND sheet = OpenStandAloneSheet(library);
-    ASSERT_NE(nullptr, sheet);
-    PressApply(sheet);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return !engine.Received().empty(); }, kStartTimeoutMs));
-    PumpMessagesFor(500);
-    std::vector<MSG> received = engine.Received();
-    ASSERT_EQ(1u, received.size());
-    EXPECT_EQ(reapply, received[0].message);
-    EXPECT_EQ(0u, received[0].wParam);
-    EXPECT_EQ(0, received[0].lParam);
-    EXPECT_TRUE(library.EngineStarts().empty());
-    CloseSheet(sheet);
 }
