@@ -7,11 +7,11 @@
 #include "EngineTestSupport.h"
 #include "EngineValues.h"
 #include "LMClock.h"
-#include "LMProcs.h"
 #include "SystemCursorTable.h"
 #include "TempFolder.h"
 #include "TrackingStep.h"
 #include "TrackingValues.h"
+#include "WindowCallCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -40,25 +40,7 @@ public:
     int CursorQueries = 0;
 };
 
-int g_layered = 0;
-int g_moves = 0;
 DWORD g_now = 0;
-decltype(LMProcs::UpdateLayeredWindow) g_realLayered = nullptr;
-decltype(LMProcs::SetWindowPos) g_realMove = nullptr;
-
-BOOL WINAPI CountLayered(HWND window, HDC screen, POINT* at, SIZE* size, HDC source, POINT* from,
-                         COLORREF key, BLENDFUNCTION* blend, DWORD flags)
-{
-    ++g_layered;
-    return g_realLayered(window, screen, at, size, source, from, key, blend, flags);
-}
-
-BOOL WINAPI CountMove(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
-{
-    if (!(flags & SWP_NOMOVE))
-        ++g_moves;
-    return g_realMove(window, after, x, y, width, height, flags);
-}
 
 HCURSOR Dummy(int slot)
 {
@@ -72,16 +54,10 @@ protected:
         ResetEngineState();
         EngineInstance = GetModuleHandleW(nullptr);
         LMSetClockSource([] { return g_now; });
-        g_realLayered = LMProcs::UpdateLayeredWindow;
-        g_realMove = LMProcs::SetWindowPos;
-        ASSERT_NE(nullptr, g_realLayered);
-        LMProcs::UpdateLayeredWindow = CountLayered;
-        LMProcs::SetWindowPos = CountMove;
+        ASSERT_TRUE(counter_.Bound());
     }
     void TearDown() override
     {
-        LMProcs::UpdateLayeredWindow = g_realLayered;
-        LMProcs::SetWindowPos = g_realMove;
         LMSetClockSource(nullptr);
         for (int slot : {0, 5})
             SystemCursorSlots[slot].Dummy = nullptr;
@@ -113,6 +89,7 @@ protected:
     }
 
     TempFolder folder_;
+    WindowCallCounter counter_;
     ShownCursorWorld world_;
     ScopedWorld scope_{&world_};
 };
@@ -142,10 +119,12 @@ TEST_F(TrackingWindowCalls, EachKindOfStepMakesAtMostOneWindowCall)
             world_.Position = POINT{world_.Position.x + 7, world_.Position.y + 3};
         if (c.Frame)
             g_now += 100;
-        g_layered = g_moves = world_.CursorQueries = 0;
+        WindowCallCounter::Calls.clear();
+        world_.CursorQueries = 0;
         UpdateStep();
-        EXPECT_EQ(c.Layered, g_layered);
-        EXPECT_EQ(c.Moves, g_moves);
+        const WindowCalls& made = WindowCallCounter::Calls[EnginePointer->Window];
+        EXPECT_EQ(c.Layered, made.Layered);
+        EXPECT_EQ(c.Moves, made.Moves);
         EXPECT_EQ(1, world_.CursorQueries) << "GetCursorInfo gives the position too";
         EXPECT_EQ(c.Switch ? L"5-1" : L"0-1", EnginePointer->CurrentState->Name);
         RECT bounds{}, window{};

@@ -5,82 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
-
-namespace
-{
-
-uint32_t Checksum(const uint8_t* bytes, size_t size)
-{
-    uint32_t hash = 2166136261u;
-    for (size_t i = 0; i < size; ++i)
-        hash = (hash ^ bytes[i]) * 16777619u;
-    return hash;
-}
-
-void DescribeText(std::ostream& out, const HeapText& text)
-{
-    out << '"';
-    for (const wchar_t* c = text.get(); c && *c; ++c)
-        out << static_cast<unsigned>(*c) << ' ';
-    out << (text ? "\"" : "\" absent") << '\n';
-}
-
-void DescribeEntry(std::ostream& out, const CThemeEntry& entry)
-{
-    out << entry.Frames << ' ' << entry.Interval << ' ' << entry.Alternate << entry.Reverse
-        << entry.Loop << ' ' << entry.HotSpotX << ',' << entry.HotSpotY << " script ";
-    DescribeText(out, entry.Script);
-    const LMBitmapState* state = entry.Animation.get();
-    if (!state) {
-        out << "  no animation\n";
-        return;
-    }
-    out << "  state " << state->FrameCount << ' ' << state->FrameFlags << ' ' << state->OffsetX
-        << ',' << state->OffsetY << " steps " << state->ScriptStepCount();
-    for (const wchar_t c : state->Name)
-        out << ' ' << static_cast<unsigned>(c);
-    if (const LMBitmap* bitmap = state->Bitmap) {
-        out << " bitmap " << bitmap->Width << 'x' << bitmap->Height << ' ' << bitmap->Premultiplied
-            << ' '
-            << Checksum(reinterpret_cast<const uint8_t*>(bitmap->Row(bitmap->Height - 1)),
-                   static_cast<size_t>(bitmap->Width) * bitmap->Height * 4);
-    }
-    out << '\n';
-}
-
-} // namespace
 
 std::string DescribeTheme(const CTheme& theme)
 {
-    std::ostringstream out;
-    out << "content " << theme.ContentFlags << '\n';
-    for (const HeapText* text : { &theme.Name, &theme.Author, &theme.Version, &theme.Website,
-             &theme.Email, &theme.Description })
-        DescribeText(out, *text);
-    for (const auto& cursor : theme.Cursors) {
-        out << "cursor " << cursor->Role << ' ' << cursor->State << ' ' << cursor->Group << ' '
-            << cursor->StdCursor << ' ';
-        DescribeEntry(out, *cursor);
-    }
-    for (size_t i = 0; i < theme.Effects.size(); ++i) {
-        if (theme.Effects[i]) {
-            out << "effect " << i << ' ' << theme.Effects[i]->Slot << ' ';
-            DescribeEntry(out, *theme.Effects[i]);
-        }
-    }
-    for (size_t i = 0; i < theme.Trails.size(); ++i) {
-        if (theme.Trails[i]) {
-            out << "trail " << i << ' ' << theme.Trails[i]->TrailsPerSecond << ' ';
-            DescribeEntry(out, *theme.Trails[i]);
-        }
-    }
-    for (size_t i = 0; i < theme.Sounds.size(); ++i) {
-        if (const CThemeSound* sound = theme.Sounds[i].get())
-            out << "sound " << i << ' ' << sound->Size << ' '
-                << Checksum(sound->Data.get(), static_cast<size_t>(sound->Size)) << '\n';
-    }
-    return out.str();
+    // What the writer keeps of the entries, plus what it leaves out.
+    ThemeFileHeader header {};
+    std::vector<uint8_t> body;
+    EXPECT_TRUE(BuildThemeFile(theme, &header, &body));
+    return std::to_string(theme.ContentFlags) + " flags, " + std::to_string(theme.CursorCount())
+        + " cursors, body " + std::string(body.begin(), body.end());
 }
 
 void ExpectPreviewLikeWholeParse(

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// Everything a load puts into a theme, as one text for comparing two loads.
+// What a load put into a theme, as one text for comparing two loads.
 std::string DescribeTheme(const CTheme& theme);
 
 // `previewed` and `result` come from a preview load of the file `bytes`,

@@ -3,47 +3,13 @@
 
 #include "LMLayeredBatch.h"
 #include "LMObjWindowTestSupport.h"
-#include "LMProcs.h"
+#include "WindowCallCounter.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 namespace {
-
-// What the windows were sent, per window.
-struct WindowCalls {
-    int Layered = 0;
-    int Moves = 0;
-    std::vector<uint32_t> Pixels;  // of the last layered update
-};
-std::map<HWND, WindowCalls> g_calls;
-decltype(LMProcs::UpdateLayeredWindow) g_realLayered = nullptr;
-decltype(LMProcs::SetWindowPos) g_realMove = nullptr;
-
-std::vector<uint32_t> PixelsOf(HDC dc)
-{
-    DIBSECTION dib{};
-    GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof(dib), &dib);
-    const auto* bits = static_cast<const uint32_t*>(dib.dsBm.bmBits);
-    return bits ? std::vector<uint32_t>(bits, bits + dib.dsBm.bmWidth * dib.dsBm.bmHeight)
-                : std::vector<uint32_t>{};
-}
-
-BOOL WINAPI CountLayered(HWND window, HDC screen, POINT* at, SIZE* size, HDC source, POINT* from,
-                         COLORREF key, BLENDFUNCTION* blend, DWORD flags)
-{
-    ++g_calls[window].Layered;
-    g_calls[window].Pixels = PixelsOf(source);
-    return g_realLayered(window, screen, at, size, source, from, key, blend, flags);
-}
-
-BOOL WINAPI CountMove(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
-{
-    if (!(flags & SWP_NOMOVE))
-        ++g_calls[window].Moves;
-    return g_realMove(window, after, x, y, width, height, flags);
-}
 
 // A two-frame looping state whose frames differ; "b" is larger than "a".
 LMBitmapState* Strip(const wchar_t* name, int side, uint8_t shade)
@@ -65,19 +31,11 @@ protected:
     void SetUp() override
     {
         ToolkitWindowTest::SetUp();
-        g_calls.clear();
-        g_realLayered = LMProcs::UpdateLayeredWindow;
-        g_realMove = LMProcs::SetWindowPos;
-        ASSERT_NE(nullptr, g_realLayered);
-        LMProcs::UpdateLayeredWindow = CountLayered;
-        LMProcs::SetWindowPos = CountMove;
+        ASSERT_TRUE(counter_.Bound());
     }
-    void TearDown() override
-    {
-        LMProcs::UpdateLayeredWindow = g_realLayered;
-        LMProcs::SetWindowPos = g_realMove;
-        ToolkitWindowTest::TearDown();
-    }
+
+    WindowCallCounter counter_;
+    std::map<HWND, WindowCalls>& calls_ = WindowCallCounter::Calls;
 };
 
 struct Step {
@@ -124,24 +82,25 @@ TEST_F(LMLayeredBatchTest, EachWindowGetsOneCallAndShowsWhatSeparateCallsShow)
         LMObj batched(LMObjLayered);
         Prepare(atOnce);
         Prepare(batched);
-        g_calls.clear();
+        calls_.clear();
         TakeStep(atOnce, step);
         {
             LMLayeredBatch batch;
             TakeStep(batched, step);
-            EXPECT_EQ(0, g_calls[batched.Window].Layered + g_calls[batched.Window].Moves)
+            EXPECT_EQ(0, calls_[batched.Window].Layered + calls_[batched.Window].Moves)
                 << "nothing reaches the window before the batch closes";
         }
-        const WindowCalls& made = g_calls[batched.Window];
+        const WindowCalls& made = calls_[batched.Window];
         EXPECT_EQ(step.Layered, made.Layered);
         EXPECT_EQ(step.Moves, made.Moves);
-        EXPECT_EQ(step.LayeredAtOnce, g_calls[atOnce.Window].Layered);
-        EXPECT_EQ(step.MovesAtOnce, g_calls[atOnce.Window].Moves);
+        EXPECT_EQ(step.LayeredAtOnce, calls_[atOnce.Window].Layered);
+        EXPECT_EQ(step.MovesAtOnce, calls_[atOnce.Window].Moves);
         EXPECT_EQ(WindowRect(atOnce.Window), WindowRect(batched.Window));
         if (step.Layered) {
-            EXPECT_EQ(g_calls[atOnce.Window].Pixels, made.Pixels);
+            EXPECT_EQ(calls_[atOnce.Window].Pixels, made.Pixels);
         }
-        EXPECT_EQ(PixelsOf(atOnce.BackBuffer->GetDC()), PixelsOf(batched.BackBuffer->GetDC()));
+        EXPECT_EQ(SelectedPixels(atOnce.BackBuffer->GetDC()),
+                  SelectedPixels(batched.BackBuffer->GetDC()));
     }
 }
 
@@ -151,7 +110,7 @@ TEST_F(LMLayeredBatchTest, NestedBatchesFlushOnceAndAGoneWindowIsSkipped)
     auto gone = std::make_unique<LMObj>(LMObjLayered);
     Prepare(kept);
     Prepare(*gone);
-    g_calls.clear();
+    calls_.clear();
     {
         LMLayeredBatch outer;
         {
@@ -159,11 +118,11 @@ TEST_F(LMLayeredBatchTest, NestedBatchesFlushOnceAndAGoneWindowIsSkipped)
             kept.MoveAligned(310, 210);
             gone->MoveAligned(310, 210);
         }
-        EXPECT_EQ(0, g_calls[kept.Window].Moves) << "the inner batch does not flush";
+        EXPECT_EQ(0, calls_[kept.Window].Moves) << "the inner batch does not flush";
         kept.Update(g_testNow);
         gone.reset();
     }
-    EXPECT_EQ(1, g_calls[kept.Window].Layered);
-    EXPECT_EQ(0, g_calls[kept.Window].Moves);
-    EXPECT_EQ(1u, g_calls.size()) << "only the window that is still there";
+    EXPECT_EQ(1, calls_[kept.Window].Layered);
+    EXPECT_EQ(0, calls_[kept.Window].Moves);
+    EXPECT_EQ(1u, calls_.size()) << "only the window that is still there";
 }
