@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -74,6 +75,18 @@ TRIVANE_CHILD(InitTwice)
     ChildReport("sameScheduler", LMScheduler.get() == scheduler ? 1 : 0);
     ChildReport("sameRoot", LMRootObj.get() == root ? 1 : 0);
     ChildReport("name", LMAppName);
+    return 0;
+}
+
+// Start-up repairs a supersampling factor outside 1..4, on every call.
+TRIVANE_CHILD(SupersampleFactors)
+{
+    ChildReport("before", LMSupersampleFactor);
+    for (int factor : {0, 7, 1, 2, 4, -3}) {
+        LMSupersampleFactor = factor;
+        LMInitialize(GetModuleHandleW(nullptr), L"TrivaneFactors", 6);
+        ChildReport(("factor" + std::to_string(factor)).c_str(), LMSupersampleFactor);
+    }
     return 0;
 }
 
@@ -171,4 +184,18 @@ TEST(LMInitialize, ARepeatedCallKeepsWhatTheFirstMadeAndTakesTheNewName)
     EXPECT_EQ("1", ChildValue(child.Output, "sameScheduler"));
     EXPECT_EQ("1", ChildValue(child.Output, "sameRoot"));
     EXPECT_EQ("TrivaneSecond", ChildValue(child.Output, "name"));
+}
+
+TEST(LMInitialize, TheSupersamplingFactorStartsAt4AndOutsideOneToFourBecomes3)
+{
+    ChildResult child = RunChild("SupersampleFactors");
+    EXPECT_EQ("4", ChildValue(child.Output, "before")) << child.Output;
+    const std::pair<const char*, const char*> rows[] = {
+        {"factor0", "3"}, {"factor7", "3"}, {"factor1", "1"},
+        {"factor2", "2"}, {"factor4", "4"}, {"factor-3", "3"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first);
+        EXPECT_EQ(row.second, ChildValue(child.Output, row.first));
+    }
 }
