@@ -9,15 +9,13 @@
 
 namespace {
 
-constexpr int kPanelFlags = LMInitReserved | LMInitNoMutex;
-
 class PanelEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
         std::wstring name = L"TrivanePanelTests" + std::to_wstring(GetCurrentProcessId());
         ASSERT_EQ(1, LMInitialize(GetModuleHandleW(nullptr), name.c_str(),
-                                  kPanelFlags | LMInitDrivenFrames));
+                                  LMInitReserved | LMInitNoMutex | LMInitDrivenFrames));
     }
 };
 

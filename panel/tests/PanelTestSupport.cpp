@@ -12,30 +12,13 @@ constexpr DWORD kFrameStepMs = 21;  // past the 20 ms frame interval
 constexpr int kMaxSteps = 200;
 
 DWORD g_now = 10000;
-SliderReports* g_reports = nullptr;
 
 DWORD TestNow()
 {
     return g_now;
 }
 
-void RecordSliderValue(CQVSliderObj*, int value)
-{
-    if (g_reports)
-        g_reports->Values.push_back(value);
-}
-
 }  // namespace
-
-ScopedSupersample::ScopedSupersample(int factor) : saved_(LMSupersampleFactor)
-{
-    LMSupersampleFactor = factor;
-}
-
-ScopedSupersample::~ScopedSupersample()
-{
-    LMSupersampleFactor = saved_;
-}
 
 void PanelTreeTest::SetUp()
 {
@@ -86,16 +69,4 @@ std::vector<uint32_t> PixelBlock(const LMBitmap& bitmap, int x, int y, int width
             pixels.push_back(*bitmap.PixelAt(column, row));
     }
     return pixels;
-}
-
-SliderReports::SliderReports()
-{
-    g_reports = this;
-    PanelSliderReport = RecordSliderValue;
-}
-
-SliderReports::~SliderReports()
-{
-    PanelSliderReport = OnSliderValue;
-    g_reports = nullptr;
 }

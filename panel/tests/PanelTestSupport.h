@@ -3,9 +3,9 @@
 // windowless root standing in for the panel's containers, frames played on
 // a clock of the test's own, and bitmap pixels read back.
 
-#include "CQVSliderObj.h"
 #include "LMBitmap.h"
 #include "LMObj.h"
+#include "LMToolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,13 @@
 #include <vector>
 
 // Sets the toolkit's supersampling factor and puts the old one back.
-class ScopedSupersample {
-public:
-    explicit ScopedSupersample(int factor);
-    ~ScopedSupersample();
-    ScopedSupersample(const ScopedSupersample&) = delete;
-    ScopedSupersample& operator=(const ScopedSupersample&) = delete;
-
-private:
-    int saved_;
+struct ScopedSupersample {
+    explicit ScopedSupersample(int factor) : Saved(LMSupersampleFactor)
+    {
+        LMSupersampleFactor = factor;
+    }
+    ~ScopedSupersample() { LMSupersampleFactor = Saved; }
+    int Saved;
 };
 
 // A windowless root that is also the panel's page containers; what the
@@ -54,13 +52,3 @@ inline std::string NameOf(const LMObj* object)
     const std::wstring& name = object->CurrentState->Name;
     return std::string(name.begin(), name.end());
 }
-
-// The values sliders report while a test records them.
-struct SliderReports {
-    SliderReports();
-    ~SliderReports();
-    SliderReports(const SliderReports&) = delete;
-    SliderReports& operator=(const SliderReports&) = delete;
-
-    std::vector<int> Values;
-};

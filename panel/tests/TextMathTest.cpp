@@ -1,5 +1,5 @@
-// The arithmetic of bitmap texts: font heights, the two-line break, the
-// drawing scale and the outline's alpha.
+// The arithmetic of bitmap texts: font heights, the two-line break and the
+// outline's alpha.
 
 #include "TextLayout.h"
 #include "TextPixels.h"
@@ -23,38 +23,12 @@ TEST(TextMath, FontHeightsScaleBeforeTheDivision)
     EXPECT_EQ(16384, TextFontHeight(2000000000, 4)) << "a huge size is held, not wrapped";
 }
 
-TEST(TextMath, OnlyFactorsTwoToFourSupersample)
-{
-    const int factors[] = {0, 1, 2, 3, 4, 5, 7, -3};
-    const int scales[] = {1, 1, 2, 3, 4, 1, 1, 1};
-    for (size_t i = 0; i < std::size(factors); ++i) {
-        SCOPED_TRACE(testing::Message() << "factor " << factors[i]);
-        EXPECT_EQ(scales[i], TextScale(1, factors[i]));
-        EXPECT_EQ(1, TextScale(0, factors[i]));
-    }
-}
-
 TEST(TextMath, TwoLineTextsBreakAtTheSpaceNearestTheMiddleLaterFirst)
 {
     EXPECT_EQ(5, FindTwoLineBreak(L"abc d efg"));
     EXPECT_EQ(3, FindTwoLineBreak(L"abc defgh"));
     EXPECT_EQ(-1, FindTwoLineBreak(L"abcdefgh"));
-    EXPECT_EQ(-1, FindTwoLineBreak(L"a"));
     EXPECT_EQ(-1, FindTwoLineBreak(L""));
-}
-
-TEST(TextMath, BoxArgumentsAreScaledAndHeldToTheLargestBox)
-{
-    EXPECT_EQ(150, ScaleBoxArgument(50, 3));
-    EXPECT_EQ(-3, ScaleBoxArgument(-1, 3));
-    EXPECT_EQ(4096, ScaleBoxArgument(30000, 3));
-    EXPECT_EQ(-4096, ScaleBoxArgument(-2147483647 - 1, 4));
-    EXPECT_EQ(1, TextBoxSide(0, 1));
-    EXPECT_EQ(3, TextBoxSide(-5, 3));
-    EXPECT_EQ(183, TextBoxSide(181, 3));
-    EXPECT_EQ(180, TextBoxSide(180, 3));
-    EXPECT_EQ(4096, TextBoxSide(1LL << 40, 4));
-    EXPECT_EQ(4095, TextBoxSide(4096, 3)) << "the largest box rounds down";
 }
 
 TEST(TextMath, TheOutlineSpreadsOnePixelOfCoverageInWeights)
@@ -85,18 +59,4 @@ TEST(TextMath, TheOutlineSpreadsOnePixelOfCoverageInWeights)
             EXPECT_EQ(0x123456u, pixels[i] & 0xFFFFFF) << "colours stay";
         }
     }
-}
-
-TEST(TextMath, AFullyCoveredAreaStaysOpaqueAndOneFullNeighbourGivesItsWeight)
-{
-    std::vector<uint32_t> full(9, 255u << 24);
-    const PixelView fullView{full.data(), 3, 3, 3};
-    EXPECT_EQ(255u, OutlineAlphaAt(fullView, kCoverageInAlpha, 1, 1));
-    EXPECT_EQ(255u, OutlineAlphaAt(fullView, kCoverageInAlpha, 0, 0));
-
-    std::vector<uint32_t> single(9, 0);
-    single[4] = 255u << 24;
-    const PixelView singleView{single.data(), 3, 3, 3};
-    EXPECT_EQ(136u, OutlineAlphaAt(singleView, kCoverageInAlpha, 0, 1)) << "an edge neighbour";
-    EXPECT_EQ(34u, OutlineAlphaAt(singleView, kCoverageInAlpha, 0, 0)) << "a corner neighbour";
 }

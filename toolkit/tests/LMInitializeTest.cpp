@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -81,12 +80,13 @@ TRIVANE_CHILD(InitTwice)
 // Start-up repairs a supersampling factor outside 1..4, on every call.
 TRIVANE_CHILD(SupersampleFactors)
 {
-    ChildReport("before", LMSupersampleFactor);
+    std::wstring factors = std::to_wstring(LMSupersampleFactor);
     for (int factor : {0, 7, 1, 2, 4, -3}) {
         LMSupersampleFactor = factor;
         LMInitialize(GetModuleHandleW(nullptr), L"TrivaneFactors", 6);
-        ChildReport(("factor" + std::to_string(factor)).c_str(), LMSupersampleFactor);
+        factors += L" " + std::to_wstring(LMSupersampleFactor);
     }
+    ChildReport("factors", factors);
     return 0;
 }
 
@@ -189,13 +189,6 @@ TEST(LMInitialize, ARepeatedCallKeepsWhatTheFirstMadeAndTakesTheNewName)
 TEST(LMInitialize, TheSupersamplingFactorStartsAt4AndOutsideOneToFourBecomes3)
 {
     ChildResult child = RunChild("SupersampleFactors");
-    EXPECT_EQ("4", ChildValue(child.Output, "before")) << child.Output;
-    const std::pair<const char*, const char*> rows[] = {
-        {"factor0", "3"}, {"factor7", "3"}, {"factor1", "1"},
-        {"factor2", "2"}, {"factor4", "4"}, {"factor-3", "3"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.first);
-        EXPECT_EQ(row.second, ChildValue(child.Output, row.first));
-    }
+    // 4 at first; then what start-up makes of 0, 7, 1, 2, 4 and -3.
+    EXPECT_EQ("4 3 3 1 2 4 3", ChildValue(child.Output, "factors")) << child.Output;
 }
