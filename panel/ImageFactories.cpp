@@ -49,10 +49,10 @@ CQVObj* CreateSideTab(LMObj* parent, int y)
         return nullptr;
     over->SetHitMode(LMHitWholeFrame);
     away->SetHitMode(LMHitWholeFrame);
-    LMState* start = unselected.get();
     AddAllStates(*tab, std::move(over), std::move(away), std::move(selected),
                  std::move(unselected));
-    tab->InternalChangeState(start->Name.c_str(), LMRequestSilent, 0);
+    // Realize would start the first state, "Over"; a tab starts clear.
+    tab->InternalChangeState(L"Unselected", LMRequestSilent, 0);
     tab->HoverMode = CQVHoverSideTab;
     tab->CursorIndex = kPanelHandCursor;
     tab->Movable = 0;
