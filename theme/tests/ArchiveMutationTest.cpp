@@ -84,6 +84,11 @@ TEST_P(ArchiveMutation, LoadsEndCleanly)
     const std::vector<std::wstring> tempNames = SortedNames(temp);
     MessageBoxRecorder boxes;
     Watchdog watchdog(std::chrono::seconds(5));
+    const std::string base = BaseArchive().File;
+    WriteBytesToFile(path, base.data(), base.size());
+    CTheme whole;
+    ASSERT_EQ(1, whole.LoadZipTheme(path.c_str(), 0));
+    ASSERT_EQ(2, whole.CursorCount());
     std::vector<std::pair<std::string, std::string>> all = AllMutations();
     for (size_t i = GetParam(); i < all.size() && !HasFailure(); i += kShards) {
         SCOPED_TRACE(all[i].first);
@@ -105,13 +110,3 @@ TEST_P(ArchiveMutation, LoadsEndCleanly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, ArchiveMutation, ::testing::Range(0, kShards));
-
-TEST(ArchiveMutation, TheUnmutatedArchiveLoadsWhole)
-{
-    TempFolder folder;
-    std::wstring path = WriteTestFile(folder, L"m.PvltTheme", BaseArchive().File);
-    CTheme theme;
-    ASSERT_EQ(1, theme.LoadZipTheme(path.c_str(), 0));
-    EXPECT_EQ(2, theme.CursorCount());
-    EXPECT_STREQ(L"Mutant", theme.Description.get());
-}
