@@ -166,6 +166,15 @@ int RegisterTopObjClass()
     return 1;
 }
 
+int UnregisterTopObjClass()
+{
+    if (g_className.empty())
+        return 0;
+    UnregisterClassW(g_className.c_str(), Instance());
+    g_className.clear();
+    return 1;
+}
+
 LRESULT CALLBACK LMObjWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {

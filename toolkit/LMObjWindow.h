@@ -17,6 +17,8 @@ constexpr int32_t LMLayerTopmost = 8;
 
 // Registers "%sLMTopObj" once per program; 1 when it is registered.
 int RegisterTopObjClass();
+// Unregisters it (a library does so before it is unloaded); 0 when it was not registered.
+int UnregisterTopObjClass();
 // The class name it was registered under.
 const wchar_t* LMTopObjClassName();
 LRESULT CALLBACK LMObjWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,8 @@
 #include "LMClock.h"
 #include "LMDCCache.h"
 #include "LMObjGlobals.h"
+#include "LMObjWindow.h"
+#include "LMPaintBuffer.h"
 #include "LMProcs.h"
 
 std::wstring LMAppName;
@@ -132,4 +134,17 @@ int LMInitialize(HINSTANCE instance, const wchar_t* appName, int flags)
     GetVersionExW(&version);
 #pragma GCC diagnostic pop
     return LMInitializeWithVersion(instance, appName, flags, version);
+}
+
+void LMShutdown()
+{
+    LMRootObj.reset();
+    LMScheduler.reset();
+    FreePaintBuffer();
+    if (AnchorPopup) {
+        DestroyWindow(AnchorPopup);
+        AnchorPopup = nullptr;
+    }
+    UnregisterTopObjClass();
+    g_initialized = false;
 }

@@ -59,5 +59,12 @@ int32_t LMOsFeatureWord(DWORD platform, DWORD major, DWORD minor, int32_t curren
 int LMUpdateScreenMetrics();
 void LMBuildAlphaTable();
 
+// Ends the toolkit of a library that is about to be unloaded: deletes the
+// root, stops the frame and paint-buffer timers, destroys the anchor popup and
+// unregisters the toolkit's window class, so nothing of the library is left
+// on the thread. Objects made since start-up must be deleted first. A later
+// LMInitialize starts afresh.
+void LMShutdown();
+
 // "%sMutex" and the like, for the current application name.
 std::wstring LMAppDerivedName(const wchar_t* suffix);

@@ -1,0 +1,223 @@
+// The page's dialog procedure, its set-up in the order the bar and panes
+// need, and its tear-down, which leaves nothing of the library on the thread
+// once the last page is gone.
+
+#include "SettingsPage.h"
+
+#include "COptionsPane.h"
+#include "CThemePane.h"
+#include "CplModule.h"
+#include "CplResources.h"
+#include "CplSettings.h"
+#include "EngineWorld.h"
+#include "LMObjWindow.h"
+#include "LMToolkit.h"
+#include "ObjectFactories.h"
+#include "RegistrySettings.h"
+#include "ScopedWin.h"
+#include "ThemeLocations.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace cpl {
+
+const wchar_t kPageTitle[] = L"Trivane";
+const wchar_t kSheetCaption[] = L"Trivane configuration";
+
+SettingsPageState PageState;
+
+namespace {
+
+constexpr wchar_t kButtonFace[] = L"Segoe UI";
+constexpr int kButtonSize = 9;
+constexpr COLORREF kButtonAwayColor = 0xFF0000;
+constexpr COLORREF kButtonOverColor = 0xFF3333;
+constexpr int kButtonTop = 2;
+
+struct BarButtonSpec {
+    int32_t Id;
+    int X;
+    const wchar_t* Text;
+    int Flags;
+};
+
+// "<< Themes" is placed afterwards, right-aligned with "Options >>".
+constexpr BarButtonSpec kBarButtons[] = {
+    {kBarDisable, 5, L"Disable Trivane", 0},        {kBarEnable, 5, L"Enable Trivane", 0},
+    {kBarMoreThemes, 135, L"More themes...", 0},    {kBarProperties, 245, L"Properties", 0},
+    {kBarOptions, 333, L"Options >>", kButtonBold}, {kBarThemes, 0, L"<< Themes", kButtonBold},
+};
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+void CreateSettingsKey()
+{
+    const SettingsLocation& settings = PageSettings();
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(settings.Root, settings.Key.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE,
+                        nullptr, &key, nullptr) == ERROR_SUCCESS)
+        RegCloseKey(key);
+}
+
+// The tab-coloured background of themed sheets, where uxtheme is there.
+void EnableThemedBackground(HWND window)
+{
+    ScopedModule uxtheme(LoadLibraryW(L"uxtheme.dll"));
+    if (!uxtheme || !window)
+        return;
+    auto enable = reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "EnableThemeDialogTexture")));
+    if (enable)
+        enable(window, ETDT_ENABLETAB);
+}
+
+HWND CreateChildDialog(HWND page, int id, DLGPROC procedure)
+{
+    return CreateDialogParamW(Module(), MAKEINTRESOURCEW(id), page, procedure, 0);
+}
+
+// Puts window over the page's placeholder control, at its place and size.
+void PlaceOver(HWND window, HWND page, int placeholderId, bool show)
+{
+    HWND placeholder = GetDlgItem(page, placeholderId);
+    RECT rect{};
+    if (!window || !placeholder || !GetWindowRect(placeholder, &rect))
+        return;
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void BuildPanes(HWND page)
+{
+    PageState.ThemePaneWindow = CreateChildDialog(page, IDD_CPL_THEME_PANE, ThemePaneScrollProc);
+    PlaceOver(PageState.ThemePaneWindow, page, IDC_CPL_PANE_AREA, true);
+    PageState.OptionsHost = CreateChildDialog(page, IDD_CPL_OPTIONS_HOST, PlainDialogProc);
+    PlaceOver(PageState.OptionsHost, page, IDC_CPL_PANE_AREA, false);
+    wchar_t themes[MAX_PATH];
+    GetThemesFolder(themes);
+    OptionsPane.Create(PageState.OptionsHost);
+    ThemePane.Create(PageState.ThemePaneWindow);
+}
+
+void AddBarButtons(CQVObj& bar)
+{
+    for (const BarButtonSpec& spec : kBarButtons) {
+        CQVObj* button = PageState.Objects.Keep(
+            CreateTextButton(&bar, spec.X, kButtonTop, spec.Text, kButtonFace, kButtonSize,
+                             kButtonAwayColor, kButtonOverColor, spec.Flags));
+        button->Id = spec.Id;
+        PageState.Buttons[spec.Id] = button;
+    }
+    CQVObj& options = *PageState.Buttons[kBarOptions];
+    CQVObj& themes = *PageState.Buttons[kBarThemes];
+    themes.MoveTo(options.VisibleX + options.VisibleWidth - themes.VisibleWidth, kButtonTop);
+    themes.Hide();
+}
+
+void BuildBar(HWND page)
+{
+    HWND window = CreateChildDialog(page, IDD_CPL_BAR, PlainDialogProc);
+    PageState.BarWindow = window;
+    PlaceOver(window, page, IDC_CPL_BAR_AREA, true);
+    EnableThemedBackground(window);
+    CQVObj* bar = PageState.Objects.Keep(std::make_unique<CQVObj>(window));
+    bar->Movable = 0;
+    bar->Realize();
+    PageState.Bar = bar;
+    AddBarButtons(*bar);
+}
+
+// The bar shows whichever of "Disable Trivane" and "Enable Trivane" the
+// stored setting calls for.
+void ShowStoredState()
+{
+    const SettingsLocation& settings = PageSettings();
+    int32_t disabled = 0;
+    ReadRegistryDword(&disabled, settings.Root, settings.Key.c_str(), L"Disabled", 0);
+    PageState.Greyed = disabled != 0 ? 1 : 0;
+    PageState.Buttons[PageState.Greyed ? kBarDisable : kBarEnable]->Hide();
+    PageState.Bar->Show();
+}
+
+void SetUpPage(HWND page)
+{
+    PageState.Page = page;
+    CreateSettingsKey();
+    EnableThemedBackground(page);
+    PageState.ReapplyMessage = World().RegisterWindowMessageW(L"WM_TRV_REAPPLY");
+    PageState.ShutdownMessage = World().RegisterWindowMessageW(L"WM_TRV_SHUTDOWN");
+    LMInitialize(Module(), L"TrivaneCpl", LMInitReserved | LMInitNoMutex);
+    BuildPanes(page);
+    BuildBar(page);
+    ShowStoredState();
+}
+
+// The page's objects die with it, and with the last page the toolkit stops
+// its timers and forgets its window class: the library may be unloaded next.
+void TearDownPage(HWND page)
+{
+    if (page != PageState.Page)
+        return;
+    OptionsPane.Destroy();
+    ThemePane.Destroy();
+    PageState.Objects.Clear();
+    PageState.Bar = nullptr;
+    std::fill(std::begin(PageState.Buttons), std::end(PageState.Buttons), nullptr);
+    PageState.Page = PageState.ThemePaneWindow = PageState.OptionsHost = nullptr;
+    PageState.BarWindow = nullptr;
+    PageState.Greyed = 0;
+    LMShutdown();
+}
+
+void OnNotify(HWND page, const NMHDR& header)
+{
+    if (page != PageState.Page)
+        return;
+    if (header.code == PSN_APPLY) {
+        ApplyPage();
+    } else if (header.code == PSN_QUERYCANCEL) {
+        ThemePane.Cancel();
+        OptionsPane.Cancel();
+    }
+}
+
+}  // namespace
+
+HWND LivePageWindow()
+{
+    return PageState.Page;
+}
+
+INT_PTR CALLBACK SettingsPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        // Every page window counts; only the first of several at once is built.
+        AddObject();
+        if (!PageState.Page && !LMGuarded([&] { SetUpPage(page); }))
+            TearDownPage(page);
+        break;
+    case WM_NOTIFY:
+        if (lParam)
+            LMGuarded([&] { OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam)); });
+        break;
+    case WM_DESTROY:
+        LMGuarded([&] { TearDownPage(page); });
+        ReleaseObject();
+        break;
+    default:
+        break;
+    }
+    // PSN_APPLY thus reports PSNRET_NOERROR, and PSN_QUERYCANCEL lets the sheet close.
+    return FALSE;
+}
+
+}  // namespace cpl

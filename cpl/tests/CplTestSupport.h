@@ -1,0 +1,73 @@
+#pragma once
+// Shared by the settings page's core tests: a world that records what the
+// page posts and starts, a registry key of the test's own, and a fixture
+// that opens the page under a window that records the sheet's messages.
+
+#include "CplSettings.h"
+#include "EngineWorld.h"
+#include "MessageBoxRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Finds the engine window it is given and records posts and launches
+// (SHELLEXECUTEINFOW copies, file kept); the rest of the world is real.
+class RecordingWorld : public EngineWorld {
+public:
+    HWND EngineWindow = nullptr;
+    std::vector<MSG> Posted;
+    std::vector<SHELLEXECUTEINFOW> Launches;
+    std::vector<std::wstring> LaunchedFiles;
+
+    HWND FindWindowW(const wchar_t* className, const wchar_t* title) override;
+    BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override;
+};
+
+// HKCU "Software\TrivaneTests\cpl-<process>-<n>\Kelmora\Trivane" (made only
+// on request); removed with everything in it.
+class TestSettingsKey {
+public:
+    explicit TestSettingsKey(bool create = true);
+    ~TestSettingsKey();
+    TestSettingsKey(const TestSettingsKey&) = delete;
+    TestSettingsKey& operator=(const TestSettingsKey&) = delete;
+
+    const std::wstring& Key() const { return key_; }
+    bool Exists() const;
+    // Stores the value; type REG_NONE deletes it.
+    void Set(const wchar_t* name, DWORD type, const std::string& bytes) const;
+    // The value's type and bytes; REG_NONE and no bytes when missing.
+    DWORD Read(const wchar_t* name, std::string* bytes) const;
+
+private:
+    std::wstring base_;
+    std::wstring key_;
+};
+
+// The page (the test program's own resources) under a hidden window that
+// records PSM_CHANGED, with the recording world and the test's settings key
+// in place and message boxes recorded.
+class PageFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND OpenPage();
+    void ClosePage();
+    void Apply();
+
+    RecordingWorld world_;
+    TestSettingsKey settings_;
+    MessageBoxRecorder boxes_;
+    HWND host_ = nullptr;
+    HWND page_ = nullptr;
+};
+
+// The wParam of each PSM_CHANGED the host got.
+extern std::vector<WPARAM> SheetChanges;
+
+// True when the window has WS_VISIBLE itself (its hidden host aside).
+bool HasVisibleStyle(HWND window);

@@ -1,0 +1,30 @@
+#pragma once
+// Resource ids of TrivaneCpl.dll, shared by its code and its .rc file.
+
+// Dialogs.
+#define IDD_CPL_BAR 9
+#define IDD_CPL_PAGE 101
+#define IDD_CPL_HOST 103
+#define IDD_CPL_OPTIONS_HOST 104
+#define IDD_CPL_TAB_AREA 105
+#define IDD_CPL_THEME_PANE 106
+
+// Controls.
+#define IDC_CPL_PANE_AREA 1004
+#define IDC_CPL_BAR_AREA 1005
+#define IDC_CPL_TAB_AREA 1008
+#define IDC_CPL_PREVIEW_AREA 1009
+#define IDC_CPL_PREVIEW_SCROLL 1010
+#define IDC_CPL_STRIP_AREA 1011
+#define IDC_CPL_STRIP_SCROLL 1017
+
+// PNG images (resource type "PNG").
+#define IDP_CPL_SLIDER_TRACK 113
+#define IDP_CPL_SLIDER_KNOB 115
+#define IDP_CPL_OPTIONS_FRAME 117
+#define IDP_CPL_ORIGINAL_COLORS 118
+#define IDP_CPL_PROCESSED_COLORS 119
+#define IDP_CPL_COLOR_STRIP_FRAME 120
+#define IDP_CPL_SELECTION_FRAME 132
+#define IDP_CPL_PREVIEW_FRAME 133
+#define IDP_CPL_STRIP_FRAME 135
