@@ -40,6 +40,15 @@ std::unique_ptr<CQVObj> CreateTextButton(LMObj* parent, int x, int y, const wcha
                                          const wchar_t* face, int size, COLORREF awayColor,
                                          COLORREF overColor, int flags);
 
+// The text button's states, hover mode and cursor on an object of any
+// CQVObj class; CreateTextButton and the options pane's tabs share it.
+void AddTextButtonStates(CQVObj& object, const wchar_t* text, const wchar_t* face, int size,
+                         COLORREF awayColor, COLORREF overColor, int flags);
+
+// The order every factory ends with: under parent, realized, its visible
+// top-left at (x, y), shown.
+void PlaceObject(LMObj& object, LMObj* parent, int x, int y);
+
 // The library's PNG resource in a new bitmap (alpha, shared DC), or null.
 LMBitmap* LoadPngResourceBitmap(int pngId);
 

@@ -6,6 +6,7 @@
 
 #include "COptionsPane.h"
 #include "CThemePane.h"
+#include "ChildDialogs.h"
 #include "CplModule.h"
 #include "CplResources.h"
 #include "CplSettings.h"
@@ -52,11 +53,6 @@ constexpr BarButtonSpec kBarButtons[] = {
     {kBarOptions, 333, L"Options >>", kButtonBold}, {kBarThemes, 0, L"<< Themes", kButtonBold},
 };
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
 void CreateSettingsKey()
 {
     const SettingsLocation& settings = PageSettings();
@@ -76,23 +72,6 @@ void EnableThemedBackground(HWND window)
         reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "EnableThemeDialogTexture")));
     if (enable)
         enable(window, ETDT_ENABLETAB);
-}
-
-HWND CreateChildDialog(HWND page, int id, DLGPROC procedure)
-{
-    return CreateDialogParamW(Module(), MAKEINTRESOURCEW(id), page, procedure, 0);
-}
-
-// Puts window over the page's placeholder control, at its place and size.
-void PlaceOver(HWND window, HWND page, int placeholderId, bool show)
-{
-    HWND placeholder = GetDlgItem(page, placeholderId);
-    RECT rect{};
-    if (!window || !placeholder || !GetWindowRect(placeholder, &rect))
-        return;
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-    SetWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void BuildPanes(HWND page)
@@ -194,6 +173,13 @@ void OnNotify(HWND page, const NMHDR& header)
 HWND LivePageWindow()
 {
     return PageState.Page;
+}
+
+void NotifyPageChanged()
+{
+    HWND page = PageState.Page;
+    if (page)
+        SendMessageW(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
 INT_PTR CALLBACK SettingsPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)

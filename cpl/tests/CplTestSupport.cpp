@@ -1,5 +1,6 @@
 #include "CplTestSupport.h"
 
+#include "CThemePane.h"
 #include "CplModule.h"
 #include "CplResources.h"
 #include "SettingsPage.h"
@@ -91,6 +92,7 @@ void PageFixture::SetUp()
 {
     cpl::SetModule(GetModuleHandleW(nullptr));
     cpl::PageSettings().Key = settings_.Key();
+    cpl::ThemePane.ThemesFolder = themes_.Path();
     SetWorld(&world_);
     SheetChanges.clear();
     WNDCLASSW windowClass{};
@@ -108,6 +110,7 @@ void PageFixture::TearDown()
     DestroyWindow(host_);
     SetWorld(nullptr);
     cpl::PageSettings() = cpl::SettingsLocation();
+    cpl::ThemePane.ThemesFolder.clear();
 }
 
 HWND PageFixture::OpenPage()

@@ -6,6 +6,7 @@
 #include "CplSettings.h"
 #include "EngineWorld.h"
 #include "MessageBoxRecorder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,8 @@ private:
 };
 
 // The page (the test program's own resources) under a hidden window that
-// records PSM_CHANGED, with the recording world and the test's settings key
-// in place and message boxes recorded.
+// records PSM_CHANGED, with the recording world, the test's settings key and
+// an empty Themes folder of its own in place and message boxes recorded.
 class PageFixture : public testing::Test {
 protected:
     void SetUp() override;
@@ -61,6 +62,7 @@ protected:
 
     RecordingWorld world_;
     TestSettingsKey settings_;
+    TempFolder themes_;
     MessageBoxRecorder boxes_;
     HWND host_ = nullptr;
     HWND page_ = nullptr;
