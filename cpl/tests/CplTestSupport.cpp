@@ -1,5 +1,6 @@
 #include "CplTestSupport.h"
 
+#include "CTheme.h"
 #include "CThemePane.h"
 #include "CplModule.h"
 #include "CplResources.h"
@@ -138,4 +139,24 @@ void PageFixture::Apply()
 bool HasVisibleStyle(HWND window)
 {
     return window && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+bool WriteCursorTheme(const std::wstring& path, const std::vector<TestCursor>& cursors)
+{
+    CTheme theme;
+    for (const TestCursor& spec : cursors) {
+        auto bitmap = std::make_unique<LMBitmap>(spec.Width, spec.Height, LMBitmapHasAlpha);
+        for (int y = 0; y < spec.Height; ++y) {
+            for (int x = 0; x < spec.Width; ++x)
+                *bitmap->PixelAt(x, y) = 0xFF3366CC;
+        }
+        auto cursor = std::make_unique<CThemeCursor>();
+        cursor->Role = spec.Role;
+        cursor->State = spec.State;
+        cursor->Group = kThemeCursorGroup;
+        std::wstring name = std::to_wstring(spec.Role) + L"-" + std::to_wstring(spec.State);
+        cursor->SetUpAnimation(std::move(bitmap), name.c_str(), LMFrameInterruptible, false);
+        theme.AddCursor(std::move(cursor));
+    }
+    return theme.Save(path.c_str(), 0) == 1;
 }

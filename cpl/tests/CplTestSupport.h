@@ -71,5 +71,15 @@ protected:
 // The wParam of each PSM_CHANGED the host got.
 extern std::vector<WPARAM> SheetChanges;
 
+// One one-frame opaque cursor of a test theme.
+struct TestCursor {
+    int32_t Role;
+    int32_t State;  // 1 normal, 2 pressed
+    int Width;
+    int Height;
+};
+// Saves a ".Trivane" theme of those cursors; true when it was written.
+bool WriteCursorTheme(const std::wstring& path, const std::vector<TestCursor>& cursors);
+
 // True when the window has WS_VISIBLE itself (its hidden host aside).
 bool HasVisibleStyle(HWND window);
