@@ -281,4 +281,7 @@ TEST_F(ThemePaneTest, BadThemeFilesGetNoCellAndBreakNothing)
     EXPECT_EQ(303 * 74 + 8, ThemePane.StripList->VisibleWidth);
     SCROLLINFO scroll = StripScroll();
     EXPECT_TRUE(scroll.nMax == 303 * 74 - 274 && scroll.nPage == 74);
+    SendMessageW(ThemePane.Window, WM_HSCROLL, SB_PAGEDOWN,
+                 reinterpret_cast<LPARAM>(GetDlgItem(ThemePane.Window, IDC_CPL_STRIP_SCROLL)));
+    EXPECT_TRUE(StripScroll().nPos == 74 && ThemePane.StripList->VisibleX == -74);
 }
