@@ -69,13 +69,6 @@ int ShowDeleteMenu(HWND owner, POINT at)
                           owner, nullptr);
 }
 
-void SetScrollRange(HWND bar, int maximum, int page)
-{
-    SCROLLINFO info{
-        sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, maximum, static_cast<UINT>(page), 0, 0};
-    SetScrollInfo(bar, SB_CTL, &info, TRUE);
-}
-
 }  // namespace
 
 const LMBitmapState* RolePicture(const CTheme& theme, int role, int state)
@@ -147,6 +140,8 @@ void CThemePane::BuildPreviewArea()
                                                  kAreaFrameMargin, kAreaFrameMargin,
                                                  kAreaFrameMargin, IDP_CPL_PREVIEW_FRAME));
     frame->SetGroupName(L"grpPreview");
+    // Nothing to scroll until a theme is previewed.
+    ResetScrollBar(GetDlgItem(Window, IDC_CPL_PREVIEW_SCROLL), 0, 1);
 }
 
 void CThemePane::Destroy()
@@ -192,7 +187,7 @@ void CThemePane::FillThemeList()
     int cells = static_cast<int>(CellRecords.size());
     StripList->CurrentState->SetSize(StripListWidth(cells), StripList->VisibleHeight);
     StripList->MoveTo(0, 0);
-    SetScrollRange(GetDlgItem(Window, IDC_CPL_STRIP_SCROLL), StripScrollMaximum(cells),
+    ResetScrollBar(GetDlgItem(Window, IDC_CPL_STRIP_SCROLL), StripScrollMaximum(cells),
                    kStripCellWidth);
     MarkChosenCaption();
     StripList->Invalidate(LMRepaintDeferred);

@@ -32,6 +32,13 @@ HWND CreateDialogOver(HWND parent, int id, DLGPROC procedure, int placeholderId)
     return window;
 }
 
+void ResetScrollBar(HWND bar, int maximum, int page)
+{
+    SCROLLINFO info{
+        sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, maximum, static_cast<UINT>(page), 0, 0};
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+}
+
 SIZE ClientSize(HWND window)
 {
     RECT client{};

@@ -18,6 +18,9 @@ void PlaceOver(HWND window, HWND parent, int placeholderId, bool show);
 // A dialog of template id laid over the placeholder and shown.
 HWND CreateDialogOver(HWND parent, int id, DLGPROC procedure, int placeholderId);
 
+// A scroll bar control's range to 0..maximum, its page and position 0.
+void ResetScrollBar(HWND bar, int maximum, int page);
+
 // A window's client size.
 SIZE ClientSize(HWND window);
 

@@ -122,6 +122,9 @@ void ShowStoredState()
     int32_t disabled = 0;
     ReadRegistryDword(&disabled, settings.Root, settings.Key.c_str(), L"Disabled", 0);
     PageState.Greyed = disabled != 0 ? 1 : 0;
+    // The panes were built first: a preview of the chosen theme greys now.
+    if (PageState.Greyed)
+        ThemePane.SetPreviewEnabled(0);
     PageState.Buttons[PageState.Greyed ? kBarDisable : kBarEnable]->Hide();
     PageState.Bar->Show();
 }

@@ -108,15 +108,9 @@ void CThemePane::AddPreviewCell(const CTheme& theme, int role, const PreviewGrid
 
 void CThemePane::SetPreviewScroll(int listHeight)
 {
-    HWND bar = GetDlgItem(Window, IDC_CPL_PREVIEW_SCROLL);
-    SCROLLINFO info{sizeof(info),
-                    SIF_RANGE | SIF_PAGE | SIF_POS,
-                    0,
-                    std::max(0, listHeight - static_cast<int>(ClientSize(PreviewHost).cy)),
-                    1,
-                    0,
-                    0};
-    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    int visible = static_cast<int>(ClientSize(PreviewHost).cy);
+    ResetScrollBar(GetDlgItem(Window, IDC_CPL_PREVIEW_SCROLL), std::max(0, listHeight - visible),
+                   1);
 }
 
 void CThemePane::SetPreviewEnabled(int enabled)

@@ -233,6 +233,14 @@ TEST_F(ThemePaneTest, ThePreviewShowsEveryRoleAndItsPressedLook)
     PageState.Buttons[kBarEnable]->OnLButtonUp(1, 1, 0);
     for (LMObj* cell : ThemePane.PreviewCells)
         EXPECT_EQ(255, cell->CurrentState->RampStart);
+
+    // A page opened disabled previews the chosen theme greyed.
+    ClosePage();
+    const DWORD disabled = 1;
+    settings_.Set(L"Disabled", REG_DWORD, std::string(reinterpret_cast<const char*>(&disabled), 4));
+    ASSERT_NE(nullptr, OpenPage());
+    ASSERT_EQ(6u, ThemePane.PreviewCells.size());
+    EXPECT_EQ(128, ThemePane.PreviewCells[0]->CurrentState->RampStart);
     ThemePane.ChosenTheme = ThemeListEntry{};
     ThemePane.ChosenPath[0] = L'\0';
 }
