@@ -33,7 +33,8 @@ std::unique_ptr<CQVOptionsObj> CreateTabButton(LMObj* parent, int x, int y, cons
                                                int32_t id)
 {
     auto tab = std::make_unique<CQVOptionsObj>(LMObjWindowless);
-    AddTextButtonStates(*tab, text, L"Segoe UI", 9, 0xFF0000, 0xFF3333, kButtonSelectable);
+    AddTextButtonStates(*tab, text, kPageFace, kPageTextSize, kLinkAwayColor, kLinkOverColor,
+                        kButtonSelectable);
     tab->Id = id;
     PlaceObject(*tab, parent, x, y);
     return tab;

@@ -27,12 +27,10 @@ CThemePane ThemePane;
 
 namespace {
 
-constexpr wchar_t kFace[] = L"Segoe UI";
 constexpr COLORREF kAreaBorder = 0xA0A0A0;
 constexpr COLORREF kAreaFill = 0xFFFFFF;
 constexpr int kAreaFrameMargin = 7;
 constexpr int kStripTop = 20;
-constexpr int kTextCentred = 2;
 constexpr int kDeleteCommand = 1;
 
 // The thumbnail's look: the picture's own state sharing its bitmap, or a
@@ -54,8 +52,8 @@ LMBitmapState* ThumbnailState(const LMBitmapState& picture)
 
 LMTextState* CaptionText(const wchar_t* name, const wchar_t* text, int bold)
 {
-    auto* state =
-        new LMTextState(name, text, kFace, 9, bold, 0, 0, 0, 0, kTextCentred, kStripPictureSide, 0);
+    auto* state = new LMTextState(name, text, kPageFace, kPageTextSize, bold, 0, 0, 0, 0,
+                                  kTextCentred, kStripPictureSide, 0);
     state->SetHitMode(LMHitNever);
     return state;
 }
@@ -120,8 +118,8 @@ void CThemePane::BuildStrip()
     POINT first = StripSelectionPosition(0);
     SelectionFrame = objects_.Keep(
         CreateFrameObj(StripList, first.x, first.y, 72, 98, 6, 6, 6, 6, IDP_CPL_SELECTION_FRAME));
-    objects_.Keep(
-        CreateTextObj(host, 0, 0, L"Pick a cursor theme", kFace, 11, 0, 0xAB7013, kTextCentred));
+    objects_.Keep(CreateTextObj(host, 0, 0, L"Pick a cursor theme", kPageFace, 11, 0, 0xAB7013,
+                                kTextCentred));
 }
 
 void CThemePane::BuildPreviewArea()

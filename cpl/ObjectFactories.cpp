@@ -12,7 +12,6 @@ namespace cpl {
 
 namespace {
 
-constexpr int kTextCentred = 2;
 constexpr int kHandCursor = 14;
 constexpr int kButtonHoverMode = 1;
 

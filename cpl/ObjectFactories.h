@@ -11,6 +11,15 @@
 
 namespace cpl {
 
+// The page's text: its face and size, alignments, and the colours of its
+// link-like buttons.
+constexpr wchar_t kPageFace[] = L"Segoe UI";
+constexpr int kPageTextSize = 9;
+constexpr int kTextLeft = 1;
+constexpr int kTextCentred = 2;
+constexpr COLORREF kLinkAwayColor = 0xFF0000;
+constexpr COLORREF kLinkOverColor = 0xFF3333;
+
 // Flags of CreateTextButton.
 constexpr int kButtonSelectable = 1;  // also "AwaySelected" and "OverSelected"
 constexpr int kButtonBold = 2;

@@ -14,10 +14,6 @@ namespace cpl {
 
 namespace {
 
-constexpr wchar_t kFace[] = L"Segoe UI";
-constexpr int kTextSize = 9;
-constexpr int kTextLeft = 1;
-constexpr int kTextCentred = 2;
 constexpr int kFrameTop = 20;
 constexpr int kPageWidth = 380;
 constexpr int kPageHeight = 340;
@@ -59,7 +55,7 @@ const SliderSpec kSliders[] = {
 
 std::unique_ptr<CQVObj> Text(LMObj* parent, int x, int y, const wchar_t* text, int bold = 0)
 {
-    return CreateTextObj(parent, x, y, text, kFace, kTextSize, bold, 0, kTextLeft);
+    return CreateTextObj(parent, x, y, text, kPageFace, kPageTextSize, bold, 0, kTextLeft);
 }
 
 // A blank area that lets the mouse through to what lies below.
@@ -131,8 +127,9 @@ void COptionsPane::BuildShadowPage()
     } buttons[] = {{kDynamicModeButton, L"Change to dynamic mode"},
                    {kStaticModeButton, L"Change to static mode"}};
     for (const auto& spec : buttons) {
-        CQVObj* button = objects_.Keep(CreateTextButton(ShadowPage, 0, 10, spec.Text, kFace,
-                                                        kTextSize, 0xFF0000, 0xFF3333, 0));
+        CQVObj* button =
+            objects_.Keep(CreateTextButton(ShadowPage, 0, 10, spec.Text, kPageFace, kPageTextSize,
+                                           kLinkAwayColor, kLinkOverColor, 0));
         button->Id = spec.Id;
         button->MoveTo(kPageWidth - 10 - button->VisibleWidth, 10);
         (spec.Id == kDynamicModeButton ? staticLooks_[0] : dynamicLooks_[0]) = button;

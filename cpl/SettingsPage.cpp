@@ -33,10 +33,6 @@ SettingsPageState PageState;
 
 namespace {
 
-constexpr wchar_t kButtonFace[] = L"Segoe UI";
-constexpr int kButtonSize = 9;
-constexpr COLORREF kButtonAwayColor = 0xFF0000;
-constexpr COLORREF kButtonOverColor = 0xFF3333;
 constexpr int kButtonTop = 2;
 
 struct BarButtonSpec {
@@ -90,8 +86,8 @@ void AddBarButtons(CQVObj& bar)
 {
     for (const BarButtonSpec& spec : kBarButtons) {
         CQVObj* button = PageState.Objects.Keep(
-            CreateTextButton(&bar, spec.X, kButtonTop, spec.Text, kButtonFace, kButtonSize,
-                             kButtonAwayColor, kButtonOverColor, spec.Flags));
+            CreateTextButton(&bar, spec.X, kButtonTop, spec.Text, kPageFace, kPageTextSize,
+                             kLinkAwayColor, kLinkOverColor, spec.Flags));
         button->Id = spec.Id;
         PageState.Buttons[spec.Id] = button;
     }

@@ -96,9 +96,9 @@ void CThemePane::AddPreviewCell(const CTheme& theme, int role, const PreviewGrid
     PlaceObject(*cell, PreviewList, at.x, at.y);
     PreviewCells.push_back(cell);
 
-    CQVObj* caption =
-        previewObjects_.Keep(CreateTextObj(PreviewList, 0, 0, kCursorRoleLongNames[role],
-                                           L"Segoe UI", 9, 0, greyed ? kGreyedText : 0, 2));
+    CQVObj* caption = previewObjects_.Keep(
+        CreateTextObj(PreviewList, 0, 0, kCursorRoleLongNames[role], kPageFace, kPageTextSize, 0,
+                      greyed ? kGreyedText : 0, kTextCentred));
     // Presses over a caption reach the list below it.
     caption->CurrentState->SetHitMode(LMHitNever);
     at = PreviewCaptionPosition(grid, index, caption->VisibleWidth);

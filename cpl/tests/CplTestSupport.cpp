@@ -112,6 +112,9 @@ void PageFixture::TearDown()
     SetWorld(nullptr);
     cpl::PageSettings() = cpl::SettingsLocation();
     cpl::ThemePane.ThemesFolder.clear();
+    cpl::ThemePane.PopupMenu = nullptr;
+    cpl::ThemePane.ChosenTheme = ThemeListEntry{};
+    cpl::ThemePane.ChosenPath[0] = L'\0';
 }
 
 HWND PageFixture::OpenPage()
@@ -139,6 +142,16 @@ void PageFixture::Apply()
 bool HasVisibleStyle(HWND window)
 {
     return window && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::string Dword(int32_t value)
+{
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
+}
+
+std::wstring StateName(const LMObj* object)
+{
+    return object && object->CurrentState ? object->CurrentState->Name : L"";
 }
 
 bool WriteCursorTheme(const std::wstring& path, const std::vector<TestCursor>& cursors)

@@ -5,6 +5,7 @@
 
 #include "CplSettings.h"
 #include "EngineWorld.h"
+#include "LMObj.h"
 #include "MessageBoxRecorder.h"
 #include "TempFolder.h"
 
@@ -70,6 +71,11 @@ protected:
 
 // The wParam of each PSM_CHANGED the host got.
 extern std::vector<WPARAM> SheetChanges;
+
+// The four bytes of a DWORD value.
+std::string Dword(int32_t value);
+// The name of an object's current state; empty without one.
+std::wstring StateName(const LMObj* object);
 
 // One one-frame opaque cursor of a test theme.
 struct TestCursor {

@@ -14,11 +14,6 @@ using namespace cpl;
 
 namespace {
 
-std::string Dword(int32_t value)
-{
-    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
-}
-
 // A one-frame opaque picture.
 std::unique_ptr<LMBitmapState> Picture(int side)
 {
@@ -60,18 +55,13 @@ CQVObj* ById(const LMObj* parent, int32_t id)
     return nullptr;
 }
 
-std::wstring StateName(const LMObj* object)
-{
-    return object && object->CurrentState ? object->CurrentState->Name : L"";
-}
-
 const struct {
     const wchar_t* Name;
     int32_t Default;
-} kDefaults[] = {{L"ShadowX", 8},       {L"ShadowY", 8},          {L"ShadowDark", 192},
+} kDefaults[] = {{L"ShadowX", 8},         {L"ShadowY", 8},        {L"ShadowDark", 192},
                  {L"ShadowSharpness", 8}, {L"Transparency", 255}, {L"HueShift", 0},
-                 {L"ShadowDynamic", 0}, {L"LightX", -65},         {L"LightY", -700},
-                 {L"LightHeight", 930}, {L"CursorHeight", 26}};
+                 {L"ShadowDynamic", 0},   {L"LightX", -65},       {L"LightY", -700},
+                 {L"LightHeight", 930},   {L"CursorHeight", 26}};
 
 using OptionsPaneTest = PageFixture;
 

@@ -14,8 +14,8 @@ TEST(PaneRulesTest, ScrollRequestsStepToMultiplesWithinTheRange)
     struct Row {
         int Code, From, Step, To;
     } rows[] = {
-        {SB_LINEDOWN, 150, 74, 222}, {SB_LINEUP, 150, 74, 74}, {SB_LINEUP, 30, 74, 0},
-        {SB_PAGEDOWN, 296, 74, 300}, {SB_PAGEUP, 0, 74, 0},    {SB_TOP, 150, 74, 0},
+        {SB_LINEDOWN, 150, 74, 222}, {SB_LINEUP, 150, 74, 74},    {SB_LINEUP, 30, 74, 0},
+        {SB_PAGEDOWN, 296, 74, 300}, {SB_PAGEUP, 0, 74, 0},       {SB_TOP, 150, 74, 0},
         {SB_BOTTOM, 10, 74, 300},    {SB_THUMBTRACK, 5, 74, 123}, {SB_ENDSCROLL, 150, 74, 150},
         {SB_LINEDOWN, 150, 0, 150},  // no preview yet: no rows to step by
     };
@@ -32,11 +32,12 @@ TEST(PaneRulesTest, HuesTurnAndWrapOnceByTheBitmapsAlpha)
         bool Alpha;
         int Shifted;
     } rows[] = {
-        {120, 60, true, 20}, {120, 60, false, 180}, {30, 100, true, 130}, {30, 100, false, 130},
-        {30, -6, false, 24}, {30, 256 * 4000 + 6, false, 36},
+        {120, 60, true, 20},   {120, 60, false, 180}, {30, 100, true, 130},
+        {30, 100, false, 130}, {30, -6, false, 24},   {30, 256 * 4000 + 6, false, 36},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.Hue << " + " << row.Shift << ", alpha " << row.Alpha);
+        SCOPED_TRACE(testing::Message()
+                     << row.Hue << " + " << row.Shift << ", alpha " << row.Alpha);
         EXPECT_EQ(row.Shifted, ShiftedHue(row.Hue, row.Shift, row.Alpha));
     }
 
@@ -46,9 +47,13 @@ TEST(PaneRulesTest, HuesTurnAndWrapOnceByTheBitmapsAlpha)
         uint32_t Value;
         bool Turns;
     } pixels[] = {
-        {0, 0x00808080, false},  {0, 0x00FFFFFF, false},           {0, 0x00FF00FF, false},
-        {0, 0x00FF2020, true},   {LMBitmapHasAlpha, 0x80808080, false},
-        {LMBitmapHasAlpha, 0xFFFF00FF, true}, {LMBitmapHasAlpha, 0xC02060E0, true},
+        {0, 0x00808080, false},
+        {0, 0x00FFFFFF, false},
+        {0, 0x00FF00FF, false},
+        {0, 0x00FF2020, true},
+        {LMBitmapHasAlpha, 0x80808080, false},
+        {LMBitmapHasAlpha, 0xFFFF00FF, true},
+        {LMBitmapHasAlpha, 0xC02060E0, true},
     };
     for (const Pixel& pixel : pixels) {
         SCOPED_TRACE(testing::Message() << std::hex << pixel.Value << ", flags " << pixel.Flags);

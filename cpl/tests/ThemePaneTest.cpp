@@ -14,8 +14,6 @@
 
 #include <tlhelp32.h>
 
-#include <cwchar>
-
 using namespace cpl;
 
 namespace {
@@ -25,16 +23,10 @@ size_t Cells()
     return ThemePane.CellRecords.size();
 }
 
-std::wstring TitleOfCell(int cell)
-{
-    const ThemeListEntry* record = ThemePane.RecordOfCell(cell);
-    return record ? record->Title : L"";
-}
-
 int CellOf(const std::wstring& title)
 {
     for (int cell = 0; cell < static_cast<int>(Cells()); ++cell) {
-        if (TitleOfCell(cell) == title)
+        if (ThemePane.RecordOfCell(cell)->Title == title)
             return cell;
     }
     return -1;
@@ -44,11 +36,6 @@ int CellOf(const std::wstring& title)
 int CellX(int cell)
 {
     return cell * 74 + 40;
-}
-
-std::wstring StateName(const LMObj* object)
-{
-    return object && object->CurrentState ? object->CurrentState->Name : L"";
 }
 
 SCROLLINFO StripScroll()
@@ -72,7 +59,10 @@ int ThreadCount()
 
 class ThemePaneTest : public PageFixture {
 protected:
-    std::wstring Theme(const std::wstring& title) const { return themes_.File(title + L".Trivane"); }
+    std::wstring Theme(const std::wstring& title) const
+    {
+        return themes_.File(title + L".Trivane");
+    }
     void Write(const std::wstring& title, const std::vector<TestCursor>& cursors) const
     {
         ASSERT_TRUE(WriteCursorTheme(Theme(title), cursors));
@@ -146,9 +136,6 @@ TEST_F(ThemePaneTest, TheStripShowsThemesWithARolePictureAndActsOnTheOneShown)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(Theme(L"Birch").c_str()));
     for (const wchar_t* kept : {L"Amber", L"Aspen", L"Kappa"})
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(Theme(kept).c_str())) << kept;
-    ThemePane.PopupMenu = nullptr;
-    ThemePane.ChosenTheme = ThemeListEntry{};
-    ThemePane.ChosenPath[0] = L'\0';
 
     // The watcher's thread ends with the page (Wine's own threads come with the first).
     ClosePage();
@@ -191,8 +178,8 @@ TEST_F(ThemePaneTest, FolderChangesRefillTheStripOnceAfterTheLast)
     EXPECT_EQ(refills + 1, ThemePane.RefillCount);
     EXPECT_EQ(7u, Cells());
 
-    for (const wchar_t* title : {L"Birch", L"Cedar", L"Burst0", L"Burst1", L"Burst2", L"Burst3",
-                                 L"Burst4"})
+    for (const wchar_t* title :
+         {L"Birch", L"Cedar", L"Burst0", L"Burst1", L"Burst2", L"Burst3", L"Burst4"})
         DeleteFileW((folder + L"\\" + title + L".Trivane").c_str());
     ASSERT_TRUE(RemoveDirectoryW(folder.c_str()));
     EXPECT_TRUE(PumpMessagesUntil([] { return Cells() == 0; }, 3000));
@@ -214,16 +201,18 @@ TEST_F(ThemePaneTest, ThePreviewShowsEveryRoleAndItsPressedLook)
     EXPECT_TRUE(pressable.VisibleX == 106 && pressable.VisibleY == 72);
     EXPECT_EQ(114, ThemePane.PreviewCaptions[4]->VisibleY);
 
-    for (const wchar_t* look : {L"Pressed", L"Default"}) {
-        if (wcscmp(look, L"Pressed") == 0)
-            ThemePane.OnLButtonDown(*ThemePane.PreviewList, 5, 5);
-        else
-            ThemePane.OnLButtonUp(*ThemePane.PreviewList, 5, 5, 0);
-        for (size_t role = 0; role < 6; ++role) {
-            SCOPED_TRACE(testing::Message() << look << ", role " << role);
-            EXPECT_EQ(role == 4 ? look : L"Default", StateName(ThemePane.PreviewCells[role]));
-        }
-    }
+    auto looks = [] {
+        std::vector<std::wstring> names;
+        for (const LMObj* cell : ThemePane.PreviewCells)
+            names.push_back(StateName(cell));
+        return names;
+    };
+    std::vector<std::wstring> pressed(6, L"Default");
+    pressed[4] = L"Pressed";
+    ThemePane.OnLButtonDown(*ThemePane.PreviewList, 5, 5);
+    EXPECT_EQ(pressed, looks());
+    ThemePane.OnLButtonUp(*ThemePane.PreviewList, 5, 5, 0);
+    EXPECT_EQ(std::vector<std::wstring>(6, L"Default"), looks());
 
     PageState.Buttons[kBarDisable]->OnLButtonUp(1, 1, 0);
     ThemePane.OnLButtonUp(*ThemePane.StripList, CellX(0), 10, 0);
@@ -236,13 +225,10 @@ TEST_F(ThemePaneTest, ThePreviewShowsEveryRoleAndItsPressedLook)
 
     // A page opened disabled previews the chosen theme greyed.
     ClosePage();
-    const DWORD disabled = 1;
-    settings_.Set(L"Disabled", REG_DWORD, std::string(reinterpret_cast<const char*>(&disabled), 4));
+    settings_.Set(L"Disabled", REG_DWORD, Dword(1));
     ASSERT_NE(nullptr, OpenPage());
     ASSERT_EQ(6u, ThemePane.PreviewCells.size());
     EXPECT_EQ(128, ThemePane.PreviewCells[0]->CurrentState->RampStart);
-    ThemePane.ChosenTheme = ThemeListEntry{};
-    ThemePane.ChosenPath[0] = L'\0';
 }
 
 TEST_F(ThemePaneTest, BadThemeFilesGetNoCellAndBreakNothing)
@@ -279,7 +265,6 @@ TEST_F(ThemePaneTest, BadThemeFilesGetNoCellAndBreakNothing)
     ASSERT_FALSE(boxes_.Boxes().empty());  // the archive's warning comes first
     EXPECT_EQ(L"Really delete " + longTitle + L"?", boxes_.Boxes().back().Text);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(Theme(longTitle).c_str()));
-    ThemePane.PopupMenu = nullptr;
     ClosePage();
 
     for (int i = 0; i < 300; ++i)
