@@ -73,7 +73,7 @@ TEST_F(NoteAppTest, StatusBarSaysReadyAndItsCommandHidesIt)
     GetClientRect(app_->MainFrame()->MDIClient(), &before);
     EXPECT_EQ((std::vector<int>{1}), EnabledStates({kIdViewStatusBar}));
     Command(kIdViewStatusBar);
-    EXPECT_FALSE(IsWindowVisible(bar));
+    EXPECT_EQ(0, GetWindowLongW(bar, GWL_STYLE) & WS_VISIBLE);
     RECT after = {};
     GetClientRect(app_->MainFrame()->MDIClient(), &after);
     EXPECT_GT(after.bottom, before.bottom) << "the MDI client takes the bar's place";

@@ -52,7 +52,7 @@ BOOL NoteApp::InitInstance()
         info.Command = CCommandLineInfo::FileNothing;
     if (!ProcessShellCommand(info))
         return FALSE;
-    ShowWindow(MainFrame()->GetSafeHwnd(), SW_SHOWNOACTIVATE);
+    ShowWindow(MainFrame()->GetSafeHwnd(), ShowCommand());
     return TRUE;
 }
 
@@ -69,16 +69,12 @@ bool NoteApp::OnCmdMsg(UINT id, UINT code, bool execute)
 
 void NoteAppTest::SetUp()
 {
-    profileKey_ = L"Software\\TrivaneTests\\DocView-" + std::to_wstring(GetCurrentProcessId()) +
-                  L"-" + std::to_wstring(GetTickCount());
     NoteView::SharedCount = 0;
 }
 
 void NoteAppTest::TearDown()
 {
     app_.reset();
-    RegDeleteTreeW(HKEY_CURRENT_USER, profileKey_.c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, profileKey_.c_str());
     // The main frame's end posted a quit message; it must not end later pumps.
     PumpMessagesFor(0);
 }
@@ -91,6 +87,9 @@ void NoteAppTest::StartApp(const std::wstring& arguments, bool empty)
     app_->UseCommandLine(arguments);
     app_->UseProfileKey(profileKey_);
     app_->StartEmpty = empty;
+    // Hidden: showing and hiding a top-level window costs a second each
+    // under Wine without a window manager.
+    app_->SetStartup(GetModuleHandleW(nullptr), SW_HIDE);
     ASSERT_TRUE(app_->InitInstance());
 }
 

@@ -9,6 +9,7 @@
 #include "CStatusBar.h"
 #include "CView.h"
 #include "CWinApp.h"
+#include "TestRegistryKey.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,7 @@ protected:
     HWND MainWindow() const;
     std::wstring WindowText(HWND window) const;
 
-    std::wstring profileKey_;
+    TestRegistryKey profile_{L"DocView"};
+    const std::wstring& profileKey_ = profile_.Subkey();
     std::unique_ptr<NoteApp> app_;
 };
