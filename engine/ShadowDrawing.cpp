@@ -11,13 +11,7 @@ namespace {
 
 PixelView TopDownView(const BITMAP& dib)
 {
-    PixelView view;
-    const ptrdiff_t stride = dib.bmWidthBytes / 4;
-    view.Pixels = static_cast<uint32_t*>(dib.bmBits) + (dib.bmHeight - 1) * stride;
-    view.Width = dib.bmWidth;
-    view.Height = dib.bmHeight;
-    view.Stride = -stride;
-    return view;
+    return BottomUpPixels(dib.bmBits, dib.bmWidth, dib.bmHeight, dib.bmWidthBytes);
 }
 
 }  // namespace

@@ -18,6 +18,18 @@ struct PixelView {
     uint32_t* Row(int y) const { return Pixels + static_cast<ptrdiff_t>(y) * Stride; }
 };
 
+// The view of a bottom-up DIB's memory, whose last row is the picture's top.
+inline PixelView BottomUpPixels(void* bits, int width, int height, int rowBytes)
+{
+    PixelView view;
+    const ptrdiff_t stride = rowBytes / 4;
+    view.Pixels = static_cast<uint32_t*>(bits) + (height - 1) * stride;
+    view.Width = width;
+    view.Height = height;
+    view.Stride = -stride;
+    return view;
+}
+
 constexpr int kShadowMaxSharpness = 100;
 constexpr int kShadowMaxTaps = 65;
 // A grown frame may not exceed this side.

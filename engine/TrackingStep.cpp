@@ -8,6 +8,7 @@
 #include "CursorSubstitution.h"
 #include "EngineValues.h"
 #include "EngineWorld.h"
+#include "LMLayeredBatch.h"
 #include "LMToolkit.h"
 #include "RoleChoice.h"
 #include "SystemCursorTable.h"
@@ -125,10 +126,12 @@ CThemeCursor* MatchSlot(HCURSOR shown)
 // the drawn one to stay.
 bool ReadShownCursor(StepFindings* found)
 {
-    World().GetCursorPos(&PointerPos);
     CURSORINFO info = {};
     info.cbSize = sizeof(info);
-    if (!World().GetCursorInfo(&info))
+    // The same call gives the position; without an answer the last one stays.
+    if (World().GetCursorInfo(&info))
+        PointerPos = info.ptScreenPos;
+    else
         info = CURSORINFO{};
     CurrentSlot = -1;
     if (info.hCursor && info.flags) {
@@ -205,6 +208,8 @@ void UpdateStep()
     if (TickBusy)
         return;
     BusyScope busy;
+    // A switch, a move and a new frame reach the pointer window as one call.
+    LMLayeredBatch batch;
     TrackPointer();
     // The engine's animations advance here.
     if (LMScheduler)

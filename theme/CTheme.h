@@ -75,7 +75,11 @@ public:
 
     int LoadContainer(const wchar_t* path, int preview);
     int SaveContainer(const wchar_t* path, int compress);
+    // A ".PvltTheme" archive, extracted into a temporary folder that is
+    // removed again; 0 unless it holds a "scheme.ini".
     int LoadZipTheme(const wchar_t* path, int preview);
+    // The extracted "scheme.ini": cursors, scheme version and description.
+    int LoadSchemeIni(const wchar_t* iniPath, int preview);
 
     int32_t SchemeVersion = kDefaultSchemeVersion;
     std::wstring FilePath;

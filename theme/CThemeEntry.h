@@ -6,9 +6,12 @@
 #include "HeapText.h"
 #include "LMBitmapState.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+
+class CTheme;
 
 constexpr int32_t kDefaultEntryInterval = 200;
 constexpr int32_t kDefaultTrailsPerSecond = 20;
@@ -48,6 +51,11 @@ public:
 class CThemeCursor : public CThemeEntry
 {
 public:
+    // The cursor of a "scheme.ini" section (Role, State and Group set by the
+    // caller); 1 accepted, 0 rejected. bufferChars bounds its script section.
+    int LoadFromIni(
+        const wchar_t* section, const wchar_t* iniPath, size_t bufferChars, CTheme* theme);
+
     int32_t Role = 0;
     int32_t State = 0;
     int32_t Group = 0;

@@ -69,3 +69,20 @@ DWORD ReadTextFile(const wchar_t* path, HeapText* out)
     *out = ReadAnsi(file.Get(), first, bytes);
     return *out ? bytes : 0;
 }
+
+bool NextLine(const wchar_t** cursor, std::wstring* line)
+{
+    const wchar_t* p = *cursor;
+    if (*p == L'\0')
+        return false;
+    const wchar_t* start = p;
+    while (*p != L'\0' && *p != L'\r' && *p != L'\n')
+        ++p;
+    line->assign(start, static_cast<size_t>(p - start));
+    if (*p == L'\r')
+        ++p;
+    if (*p == L'\n')
+        ++p;
+    *cursor = p;
+    return true;
+}

@@ -17,8 +17,10 @@ enum class RecordStep { Next, Stop, End };
 struct BodyParser {
     CTheme* Theme;
     const ThemeFileHeader& Header;
-    ByteReader Body;
+    ThemeBodySource& Body;
     bool Preview;
+    // Reading the body further failed: the load fails.
+    bool Broken = false;
     int32_t KindsMet = 0;
     int EffectsMet = 0;
     int TrailsMet = 0;
@@ -40,15 +42,31 @@ HeapText TextFromBytes(const uint8_t* bytes, uint64_t byteCount)
     return text;
 }
 
-void ReadTexts(BodyParser& parser)
+// The bytes [offset, offset + length) of the body, read that far first; null
+// when they do not lie inside it, or when reading failed (Broken).
+const uint8_t* BodyBytes(BodyParser& parser, uint64_t offset, uint64_t length)
+{
+    uint64_t size = parser.Body.Size();
+    if (offset > size || length > size - offset)
+        return nullptr;
+    if (!parser.Body.Reach(offset + length)) {
+        parser.Broken = true;
+        return nullptr;
+    }
+    return parser.Body.Available().BytesAt(offset, length);
+}
+
+bool ReadTexts(BodyParser& parser)
 {
     for (size_t i = 0; i < kThemeTextCount; ++i) {
         const ThemeTextSpan& span = parser.Header.Texts[i];
-        const uint8_t* bytes
-            = span.Length ? parser.Body.BytesAt(span.Offset, span.Length) : nullptr;
+        const uint8_t* bytes = span.Length ? BodyBytes(parser, span.Offset, span.Length) : nullptr;
+        if (parser.Broken)
+            return false;
         if (bytes)
             parser.Theme->*kThemeTextFileOrder[i] = TextFromBytes(bytes, span.Length);
     }
+    return true;
 }
 
 int32_t SaneFrameCount(const ImageFields& image)
@@ -241,15 +259,20 @@ RecordStep ReadRecord(BodyParser& parser, const ThemeRecordHead& head, const Byt
     }
 }
 
+// Each record is read only once it lies whole in what has been read.
 void ReadRecords(BodyParser& parser)
 {
     uint64_t position = parser.Header.RecordsOffset;
     while (position < parser.Body.Size()) {
         ThemeRecordHead head {};
-        ByteReader record;
-        if (!parser.Body.WordsAt(position, &head) || head.TotalSize < sizeof(ThemeRecordHead)
-            || !parser.Body.Sub(position, head.TotalSize, &record))
+        const uint8_t* headBytes = BodyBytes(parser, position, sizeof(head));
+        if (!headBytes || !ByteReader(headBytes, sizeof(head)).WordsAt(0, &head)
+            || head.TotalSize < sizeof(ThemeRecordHead))
             break;
+        const uint8_t* recordBytes = BodyBytes(parser, position, head.TotalSize);
+        if (!recordBytes)
+            break;
+        ByteReader record(recordBytes, head.TotalSize);
         if (ReadRecord(parser, head, record) != RecordStep::Next)
             break;
         position += head.TotalSize;
@@ -258,12 +281,21 @@ void ReadRecords(BodyParser& parser)
 
 } // namespace
 
+int ParseThemeBodyFrom(
+    CTheme* theme, const ThemeFileHeader& header, ThemeBodySource& body, int preview)
+{
+    BodyParser parser { theme, header, body, preview != 0 };
+    if (ReadTexts(parser))
+        ReadRecords(parser);
+    if (parser.Broken)
+        return 0;
+    theme->ContentFlags = parser.KindsMet;
+    return 1;
+}
+
 int ParseThemeBody(
     CTheme* theme, const ThemeFileHeader& header, const uint8_t* body, size_t size, int preview)
 {
-    BodyParser parser { theme, header, ByteReader(body, size), preview != 0 };
-    ReadTexts(parser);
-    ReadRecords(parser);
-    theme->ContentFlags = parser.KindsMet;
-    return 1;
+    MemoryBodySource whole(body, size);
+    return ParseThemeBodyFrom(theme, header, whole, preview);
 }

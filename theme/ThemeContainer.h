@@ -3,21 +3,12 @@
 // between the file and the theme can be driven with bytes.
 
 #include "CTheme.h"
+#include "ThemeBodySource.h"
 #include "ThemeContainerFormat.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <vector>
-
-// An uninitialised byte buffer; allocation failure is a result, not an exception.
-struct ByteBuffer {
-    std::unique_ptr<uint8_t[]> Data;
-    size_t Size = 0;
-
-    bool Allocate(uint64_t size);
-};
 
 // The theme's texts in file order.
 extern HeapText CTheme::*const kThemeTextFileOrder[kThemeTextCount];
@@ -34,9 +25,6 @@ bool ThemeBodyReadSize(const ThemeFileHeader& header, uint64_t available, uint64
 // compressed ones inflated to exactly BodySize bytes. 0 when that fails.
 int UnpackThemeBody(const ThemeFileHeader& header, ByteBuffer packed, ByteBuffer* body);
 
-// Reads exactly `size` bytes into data; false when it cannot.
-using ByteSource = std::function<bool(uint8_t* data, size_t size)>;
-
 // Inflates the CompressedSize bytes that the source gives, piece by piece, into
 // a body of exactly BodySize bytes; 0 when the stream is damaged, cut short or
 // of another size.
@@ -46,6 +34,10 @@ int InflateThemeBody(const ThemeFileHeader& header, const ByteSource& source, By
 // [body, body + size). Sets ContentFlags from the records met. Returns 1.
 int ParseThemeBody(
     CTheme* theme, const ThemeFileHeader& header, const uint8_t* body, size_t size, int preview);
+// The same over a body that is read only as far as the records go; 0 when
+// reading it that far fails.
+int ParseThemeBodyFrom(
+    CTheme* theme, const ThemeFileHeader& header, ThemeBodySource& body, int preview);
 
 // The header and body that SaveContainer writes (CompressedSize still 0);
 // false when the body would be too large to read back or memory runs out.

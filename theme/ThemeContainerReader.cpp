@@ -6,8 +6,6 @@
 #include "ThemeContainer.h"
 #include "ThemeFileNames.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -33,59 +31,66 @@ bool IsLoadableVersion(uint32_t version)
     return version >= kThemeFileOldestVersion && version <= kThemeFileVersion;
 }
 
-// Compressed input is read in pieces of this size, so only the body needs
-// memory of its full size.
-constexpr size_t kInflateChunk = 256 * 1024;
-
-// The header and the body of the file, with the file closed again.
-int ReadContainerFile(const wchar_t* path, ThemeFileHeader* header, ByteBuffer* body)
+// The body as a stored or compressed source over the given bytes.
+std::unique_ptr<ThemeBodySource> BodySource(
+    const ThemeFileHeader& header, uint64_t readSize, ByteSource read)
 {
-    ScopedFile file(CreateFileRetry(
+    if (header.CompressedSize != 0)
+        return std::make_unique<InflatingBodySource>(std::move(read), header);
+    return std::make_unique<StoredBodySource>(std::move(read), readSize);
+}
+
+// An open container: its header, and its body read from the file on demand.
+struct OpenedContainer {
+    ScopedFile File;
+    ThemeFileHeader Header {};
+    std::unique_ptr<ThemeBodySource> Body;
+};
+
+int OpenContainer(const wchar_t* path, OpenedContainer* opened)
+{
+    opened->File.Reset(CreateFileRetry(
         path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    HANDLE file = opened->File.Get();
     LARGE_INTEGER fileSize {};
-    if (!file || !GetFileSizeEx(file.Get(), &fileSize)
+    if (!opened->File || !GetFileSizeEx(file, &fileSize)
         || fileSize.QuadPart < static_cast<LONGLONG>(sizeof(ThemeFileHeader)))
         return 0;
     uint8_t headerBytes[sizeof(ThemeFileHeader)];
-    if (!ReadExactly(file.Get(), headerBytes, sizeof(headerBytes))
-        || !ReadThemeFileHeader(headerBytes, sizeof(headerBytes), header)
-        || !IsLoadableVersion(header->Version))
+    if (!ReadExactly(file, headerBytes, sizeof(headerBytes))
+        || !ReadThemeFileHeader(headerBytes, sizeof(headerBytes), &opened->Header)
+        || !IsLoadableVersion(opened->Header.Version))
         return 0;
     uint64_t available = static_cast<uint64_t>(fileSize.QuadPart) - sizeof(ThemeFileHeader);
     uint64_t readSize = 0;
-    if (!ThemeBodyReadSize(*header, available, &readSize))
+    if (!ThemeBodyReadSize(opened->Header, available, &readSize))
         return 0;
-    if (header->CompressedSize != 0) {
-        HANDLE handle = file.Get();
-        return InflateThemeBody(
-            *header,
-            [handle](uint8_t* data, size_t size) { return ReadExactly(handle, data, size); }, body);
-    }
-    return body->Allocate(readSize) && ReadExactly(file.Get(), body->Data.get(), readSize);
+    opened->Body = BodySource(opened->Header, readSize,
+        [file](uint8_t* data, size_t size) { return ReadExactly(file, data, size); });
+    return 1;
 }
 
-// One inflate pass over the source; true only when the stream ends having
-// filled the body exactly.
-bool InflateInto(
-    z_stream* stream, uint64_t compressedSize, const ByteSource& source, uint8_t* chunk)
+// What a preview made goes into the theme only when the whole preview worked.
+void AdoptPreview(CTheme& theme, CTheme& loaded)
 {
-    uint64_t remaining = compressedSize;
-    for (;;) {
-        if (stream->avail_in == 0 && remaining > 0) {
-            auto piece = static_cast<size_t>(std::min<uint64_t>(remaining, kInflateChunk));
-            if (!source(chunk, piece))
-                return false;
-            remaining -= piece;
-            stream->next_in = chunk;
-            stream->avail_in = static_cast<uInt>(piece);
-        }
-        int result = inflate(stream, Z_NO_FLUSH);
-        if (result == Z_STREAM_END)
-            return stream->avail_out == 0;
-        bool starved = result == Z_BUF_ERROR && stream->avail_in == 0 && remaining > 0;
-        if (result != Z_OK && !starved)
-            return false;
+    for (HeapText CTheme::*text : kThemeTextFileOrder) {
+        if (loaded.*text)
+            theme.*text = std::move(loaded.*text);
     }
+    for (auto& cursor : loaded.Cursors)
+        theme.AddCursor(std::move(cursor));
+    for (size_t i = 0; i < kMouseEventCount; ++i) {
+        if (loaded.Effects[i])
+            theme.Effects[i] = std::move(loaded.Effects[i]);
+        if (loaded.Sounds[i])
+            theme.Sounds[i] = std::move(loaded.Sounds[i]);
+    }
+    for (size_t i = 0; i < kTrailSlotCount; ++i) {
+        if (loaded.Trails[i])
+            theme.Trails[i] = std::move(loaded.Trails[i]);
+    }
+    theme.ContentFlags = loaded.ContentFlags;
+    theme.UnsupportedWarned = loaded.UnsupportedWarned;
 }
 
 } // namespace
@@ -129,20 +134,10 @@ int UnpackThemeBody(const ThemeFileHeader& header, ByteBuffer packed, ByteBuffer
 
 int InflateThemeBody(const ThemeFileHeader& header, const ByteSource& source, ByteBuffer* body)
 {
-    ByteBuffer inflated;
-    std::unique_ptr<uint8_t[]> chunk(new (std::nothrow) uint8_t[kInflateChunk]);
-    if (!chunk || !inflated.Allocate(header.BodySize))
+    InflatingBodySource inflater(source, header);
+    if (!inflater.ReachWhole())
         return 0;
-    z_stream stream {};
-    if (inflateInit(&stream) != Z_OK)
-        return 0;
-    stream.next_out = inflated.Data.get();
-    stream.avail_out = header.BodySize;
-    bool whole = InflateInto(&stream, header.CompressedSize, source, chunk.get());
-    inflateEnd(&stream);
-    if (!whole)
-        return 0;
-    *body = std::move(inflated);
+    *body = inflater.Take();
     return 1;
 }
 
@@ -150,11 +145,22 @@ int CTheme::LoadContainer(const wchar_t* path, int preview)
 {
     FilePath = path ? path : L"";
     try {
-        ThemeFileHeader header {};
-        ByteBuffer body;
-        if (!ReadContainerFile(FilePath.c_str(), &header, &body))
+        OpenedContainer container;
+        if (!OpenContainer(FilePath.c_str(), &container))
             return 0;
-        ParseThemeBody(this, header, body.Data.get(), body.Size, preview);
+        if (preview) {
+            // Read only as far as the records are wanted.
+            CTheme loaded;
+            loaded.UnsupportedWarned = UnsupportedWarned;
+            if (!ParseThemeBodyFrom(&loaded, container.Header, *container.Body, preview))
+                return 0;
+            AdoptPreview(*this, loaded);
+        } else {
+            if (!container.Body->ReachWhole())
+                return 0;
+            container.File.Reset();
+            ParseThemeBodyFrom(this, container.Header, *container.Body, preview);
+        }
         if (!Name || Name[0] == L'\0')
             Name = DuplicateText(FileTitleOf(FilePath).c_str());
         return 1;

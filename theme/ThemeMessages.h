@@ -10,3 +10,7 @@ constexpr const wchar_t* kArchiveSaveRefusal
 constexpr const wchar_t* kUnsupportedFeaturesWarning
     = L"This theme features are not supported by the installed Trivane version. Please visit the "
       L"Trivane web site to download the latest release version.";
+
+// The archive reader's box keeps the older product's caption.
+constexpr const wchar_t* kArchiveWarningCaption = L"Pavolt 2";
+constexpr const wchar_t* kUnzipLibraryMissing = L"Could not find Unzip32.dll";

@@ -22,6 +22,11 @@ constexpr uint32_t kLMColorKey = 0x00FF00FF;
 // Largest pixel buffer a bitmap may have; sizes from files are capped by it.
 constexpr uint64_t kLMMaxDibBytes = 256u * 1024 * 1024;
 
+// Picks the outlined text constructor, whose other arguments would otherwise
+// read like the plain one's.
+struct LMOutlinedTextTag {};
+constexpr LMOutlinedTextTag LMOutlinedText{};
+
 class LMBitmap {
 public:
     LMBitmap(int width, int height, int flags);
@@ -30,6 +35,15 @@ public:
     // An image file: ".bmp", ".png", ".tga" or ".jpg" (a JPEG may take its
     // alpha from a "#MASK#.jpg" companion); no handle when it cannot load.
     LMBitmap(const wchar_t* path, int flags);
+    // Text as coverage in alpha over the colour, not premultiplied; width 0
+    // is the text's own, a negative width allows two lines of that width.
+    // Defined in panel/, which draws its texts this way.
+    LMBitmap(const wchar_t* text, HFONT font, COLORREF color, int alignment, int width, int height,
+             int supersample, int caretIndex);
+    // The same with a soft one-pixel ring in the outline colour round the
+    // glyphs; a magenta text colour leaves only the ring.
+    LMBitmap(LMOutlinedTextTag, const wchar_t* text, HFONT font, COLORREF color,
+             COLORREF outlineColor, int alignment, int width, int height, int supersample);
     LMBitmap& operator=(const LMBitmap&) = delete;
     virtual ~LMBitmap();
 
@@ -67,6 +81,23 @@ public:
     // cannot. Defined in engine/, so only programs that draw shadows link it.
     int MakeShadow(int offsetX, int offsetY, int sharpness, int darkness, COLORREF color,
                    int* marginX, int* marginY, int shadowOnly);
+
+    // The four-argument form: a black shadow drawn under the picture.
+    // Defined in panel/.
+    int MakeShadow(int offsetX, int offsetY, int sharpness, int darkness, int* marginLeft,
+                   int* marginTop);
+
+    // Panel helpers, defined in panel/. RenderText is the plain text
+    // constructor's body. Downsample shrinks in place by LMSupersampleFactor
+    // (box average); 0 and no change unless the factor is 2, 3 or 4 and the
+    // result has pixels. The colour form takes alpha from the blue bytes.
+    int RenderText(const wchar_t* text, HFONT font, COLORREF color, int alignment, int width,
+                   int height, int supersample, int caretIndex);
+    int Downsample(COLORREF color);
+    int Downsample();
+    // Inclusive bounds of the pixels above alpha 15 in the first frame,
+    // row 0 at the top; the whole frame when none is.
+    int OpaqueBounds(int* left, int* top, int* right, int* bottom) const;
 
     // Takes ownership of a new 32-bit DIB and puts it in place of the old one.
     void ReplaceDib(HBITMAP dib);

@@ -6,12 +6,24 @@
 
 #include <memory>
 
+// Text state flag: draw the text larger and box-filter it down.
+constexpr int LMTextSupersample = 0x100;
+
 class LMBitmapState : public LMVisualState {
 public:
     // Holds one reference to the bitmap; one frame of the bitmap's size.
     LMBitmapState(const wchar_t* name, LMBitmap* bitmap);
     // A copy under a new name; deep copies the pixels into a new bitmap.
     LMBitmapState(const wchar_t* name, const LMBitmapState& source, bool deep);
+    // A text drawn once into a bitmap (CreateFromText with no caret).
+    // Defined in panel/.
+    LMBitmapState(const wchar_t* name, const wchar_t* text, const wchar_t* face, int size, int bold,
+                  int italic, int underline, int strikeOut, int charset, COLORREF color,
+                  int outlined, COLORREF outlineColor, int alignment, int width, int height,
+                  int flags);
+    LMBitmapState(const wchar_t* name, const wchar_t* text, const wchar_t* face, int size, int bold,
+                  int italic, int underline, int charset, COLORREF color, int outlined,
+                  COLORREF outlineColor, int alignment, int width, int height, int flags);
     ~LMBitmapState() override;
 
     int HitTest(int x, int y) override;
@@ -28,6 +40,15 @@ public:
     // stays put. Defined in engine/ beside LMBitmap::MakeShadow.
     int AddShadow(int offsetX, int offsetY, int sharpness, int darkness, COLORREF color,
                   int shadowOnly);
+    // The same in black under the picture. Defined in panel/.
+    int AddShadow(int offsetX, int offsetY, int sharpness, int darkness);
+
+    // Makes the state's bitmap from a text; flags 0x100 supersamples.
+    // Defined in panel/.
+    void CreateFromText(const wchar_t* text, const wchar_t* face, int size, int bold, int italic,
+                        int underline, int strikeOut, int charset, COLORREF color, int outlined,
+                        COLORREF outlineColor, int alignment, int width, int height, int caretIndex,
+                        int flags);
 
     LMBitmap* Bitmap = nullptr;
     int32_t PlainCopy = 0;

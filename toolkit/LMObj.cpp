@@ -56,6 +56,17 @@ bool SameNameNoCase(const wchar_t* a, const wchar_t* b)
     }
 }
 
+// A heap copy of a non-empty text, else null.
+std::unique_ptr<wchar_t[]> CopyName(const wchar_t* name)
+{
+    if (!name || !*name)
+        return nullptr;
+    size_t length = wcslen(name);
+    auto copy = std::make_unique<wchar_t[]>(length + 1);
+    std::copy(name, name + length + 1, copy.get());
+    return copy;
+}
+
 }  // namespace
 
 bool IsValidLMObj(const void* object)
@@ -159,6 +170,11 @@ int LMObj::RemoveChild(LMObj* child)
 
 int LMObj::SetParent(LMObj* newParent)
 {
+    return SetParent(newParent, 0);
+}
+
+int LMObj::SetParent(LMObj* newParent, int atFront)
+{
     if (Parent == newParent)
         return 0;
     // A parent inside this object's own subtree would close a loop in the tree.
@@ -170,19 +186,20 @@ int LMObj::SetParent(LMObj* newParent)
         Parent->RemoveChild(this);
     Parent = newParent;
     if (newParent)
-        newParent->AddChild(this, 0);
+        newParent->AddChild(this, atFront);
     return 0;
 }
 
 int LMObj::SetGroupName(const wchar_t* name)
 {
-    GroupName.reset();
-    if (!name || !*name)
-        return 0;
-    size_t length = wcslen(name);
-    GroupName = std::make_unique<wchar_t[]>(length + 1);
-    std::copy(name, name + length + 1, GroupName.get());
-    return 1;
+    GroupName = CopyName(name);
+    return GroupName ? 1 : 0;
+}
+
+int LMObj::SetRowText(const wchar_t* text)
+{
+    LinkName = CopyName(text);
+    return LinkName ? 1 : 0;
 }
 
 void LMObj::ResizeStateArray(int capacity)

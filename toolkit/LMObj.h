@@ -133,7 +133,13 @@ public:
 
     // Tree.
     int SetParent(LMObj* newParent);
+    // atFront 1 makes the object its new parent's first child; 0 also when
+    // the parent stays the same, which moves nothing.
+    int SetParent(LMObj* newParent, int atFront);
     int SetGroupName(const wchar_t* name);
+    // The text a list row carries (a sound row's file name) in LinkName;
+    // 1 when a non-empty text was stored, 0 when it is now null.
+    int SetRowText(const wchar_t* text);
     int ChildCount() const { return static_cast<int>(Children.size()); }
     // This object when it holds a window, else the nearest ancestor that does.
     LMObj* FindWindowObj();

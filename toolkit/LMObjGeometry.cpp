@@ -2,9 +2,11 @@
 // along the tree, and positioning.
 
 #include "LMBitmap.h"
+#include "LMLayeredBatch.h"
 #include "LMLock.h"
 #include "LMObj.h"
 #include "LMObjGlobals.h"
+#include "LMProcs.h"
 #include "LMToolkit.h"
 
 #include <algorithm>
@@ -97,7 +99,10 @@ void PlaceWindow(
     LMObj& obj, const PositionUpdate& update, bool repaint, int flags, HDWP* deferHandle)
 {
     bool layered = obj.TypeWord == LMObjLayered;
-    if (!obj.Window || (layered && repaint && !(flags & (LMPosShow | LMPosHide))))
+    bool showChange = (flags & (LMPosShow | LMPosHide)) != 0;
+    if (!obj.Window || (layered && repaint && !showChange))
+        return;
+    if (layered && !showChange && !deferHandle && LMBatchLayeredMove(obj))
         return;
     // Moves of our own bypass the filter that freezes foreign moves.
     UINT swp = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING;
@@ -116,7 +121,7 @@ void PlaceWindow(
         *deferHandle = DeferWindowPos(
             *deferHandle, obj.Window, nullptr, b.left, b.top, Width(b), Height(b), swp);
     } else {
-        SetWindowPos(obj.Window, nullptr, b.left, b.top, Width(b), Height(b), swp);
+        LMProcs::SetWindowPos(obj.Window, nullptr, b.left, b.top, Width(b), Height(b), swp);
     }
 }
 

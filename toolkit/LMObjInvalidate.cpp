@@ -4,6 +4,7 @@
 
 #include "LMBitmap.h"
 #include "LMBitmapState.h"
+#include "LMLayeredBatch.h"
 #include "LMObj.h"
 #include "LMObjWindow.h"
 #include "LMPostedRect.h"
@@ -36,26 +37,18 @@ void RedrawNow(LMObj& obj, HWND window, const RECT& client)
     obj.PaintViaBuffer = 0;
 }
 
-// The whole window is re-blended from the back buffer; only the clip is
-// redrawn into it. An empty frame has nothing to show.
-int UpdateLayered(LMObj& obj, const RECT& clip, const RECT& bounds)
+// Only the clip is redrawn into the back buffer; then the whole window is
+// re-blended from it, at once or when the open batch closes. An empty frame
+// has nothing to show.
+int UpdateLayered(LMObj& obj, const RECT& clip)
 {
     LMBitmap* buffer = obj.BackBuffer.get();
     if (!buffer || !buffer->HasPixels() || !obj.Window)
         return 0;
     buffer->ClearRect(clip.left, clip.top, Width(clip), Height(clip));
-    HDC bufferDC = buffer->GetDC();
-    obj.DrawOpaque(bufferDC, 0, 0, clip.left, clip.top, Width(clip), Height(clip));
-    if (!LMProcs::UpdateLayeredWindow)
-        return 1;
-    POINT destination{bounds.left, bounds.top};
-    SIZE size{buffer->Width, buffer->Height};
-    POINT source{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    // No screen DC: it only picks a palette, and getting one costs a round
-    // trip to the window system on every frame.
-    LMProcs::UpdateLayeredWindow(obj.Window, nullptr, &destination, &size, bufferDC, &source, 0,
-                                 &blend, ULW_ALPHA);
+    obj.DrawOpaque(buffer->GetDC(), 0, 0, clip.left, clip.top, Width(clip), Height(clip));
+    if (!LMBatchLayeredPicture(obj))
+        LMPresentLayered(obj);
     return 1;
 }
 
@@ -91,6 +84,23 @@ int ShapeWindow(LMObj& obj, const RECT& bounds)
 }
 
 }  // namespace
+
+void LMPresentLayered(LMObj& obj)
+{
+    LMBitmap* buffer = obj.BackBuffer.get();
+    if (!buffer || !buffer->HasPixels() || !obj.Window || !LMProcs::UpdateLayeredWindow)
+        return;
+    RECT bounds;
+    obj.GetBounds(&bounds);
+    POINT destination{bounds.left, bounds.top};
+    SIZE size{buffer->Width, buffer->Height};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    // No screen DC: it only picks a palette, and getting one costs a round
+    // trip to the window system on every frame.
+    LMProcs::UpdateLayeredWindow(obj.Window, nullptr, &destination, &size, buffer->GetDC(), &source,
+                                 0, &blend, ULW_ALPHA);
+}
 
 int LMObj::Invalidate(int mode)
 {
@@ -135,7 +145,7 @@ int LMObj::InvalidateRect(int x, int y, int width, int height, int mode)
     }
     if (TypeWord == LMObjLayered) {
         if (!deferred)
-            return UpdateLayered(*this, clip, bounds);
+            return UpdateLayered(*this, clip);
         RECT frameRect{clip.left, clip.top, Width(clip), Height(clip)};
         return LMPostRedraw(Window, &frameRect, LMRedrawFrameRect);
     }

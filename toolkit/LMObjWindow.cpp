@@ -4,6 +4,7 @@
 #include "LMObjWindow.h"
 
 #include "LMBitmap.h"
+#include "LMLayeredBatch.h"
 #include "LMObj.h"
 #include "LMObjGlobals.h"
 #include "LMPostedRect.h"
@@ -271,6 +272,7 @@ int LMObj::Unrealize()
 {
     if (LMScheduler)
         LMScheduler->Remove(this);
+    LMForgetBatched(*this);
     if (!Realized)
         return 0;
     Realized = 0;

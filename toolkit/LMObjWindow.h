@@ -48,6 +48,9 @@ void LMCoverActivatedWindow();
 // "KVHDL-1", "KVHDL-2", ... without gaps.
 std::wstring LMStackedWindowProp(unsigned long number);
 
+// Blends a layered object's back buffer into its window at the object's place.
+void LMPresentLayered(LMObj& obj);
+
 // Creates the anchor popup once and returns it.
 HWND GetTopmostAnchorWindow();
 // Where a window goes when nothing is above it in its layer.

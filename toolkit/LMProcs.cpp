@@ -8,6 +8,7 @@ decltype(&::AlphaBlend) AlphaBlend = nullptr;
 decltype(&::TransparentBlt) TransparentBlt = nullptr;
 decltype(&::SetProcessWorkingSetSize) SetProcessWorkingSetSize = nullptr;
 decltype(&::DrawThemeParentBackground) DrawThemeParentBackground = nullptr;
+decltype(&::SetWindowPos) SetWindowPos = &::SetWindowPos;
 
 namespace {
 

@@ -13,6 +13,9 @@ extern decltype(&::AlphaBlend) AlphaBlend;
 extern decltype(&::TransparentBlt) TransparentBlt;
 extern decltype(&::SetProcessWorkingSetSize) SetProcessWorkingSetSize;
 extern decltype(&::DrawThemeParentBackground) DrawThemeParentBackground;
+// Always bound: the moves of the toolkit's own windows go through here, so
+// that what a step costs in window calls can be counted.
+extern decltype(&::SetWindowPos) SetWindowPos;
 
 // Layered drawing and blending: USER32, msimg32 and KERNEL32.
 void BindLayered();

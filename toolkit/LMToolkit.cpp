@@ -17,6 +17,7 @@ LMScreenMetrics LMScreen;
 // Declared in this order so the root goes before the timer it may be in.
 std::unique_ptr<LMFrameTimer> LMScheduler;
 std::unique_ptr<LMObj> LMRootObj;
+int LMSupersampleFactor = 4;
 
 int32_t LMOsFeatureWord(DWORD platform, DWORD major, DWORD minor, int32_t current)
 {
@@ -68,6 +69,8 @@ void TakeNameAndInstance(HINSTANCE instance, const wchar_t* appName)
 {
     LMAppName = (appName && *appName) ? appName : L"Lumira";
     LMAppInstance = instance;
+    if (LMSupersampleFactor < 1 || LMSupersampleFactor > 4)
+        LMSupersampleFactor = 3;
 }
 
 void BindProcedures(int flags)

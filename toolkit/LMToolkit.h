@@ -42,6 +42,9 @@ extern DWORD LMStartThreadId;
 extern LMScreenMetrics LMScreen;
 extern std::unique_ptr<LMFrameTimer> LMScheduler;
 extern std::unique_ptr<LMObj> LMRootObj;
+// How many times larger texts are drawn before they are box-filtered down;
+// start-up keeps 1 to 4 and makes any other value 3.
+extern int LMSupersampleFactor;
 
 // 1, or 0 when the Windows version is unknown (then nothing is created).
 // A repeated call keeps what the first made and only takes the new name,

@@ -5,7 +5,7 @@
 #include "EditorIds.h"
 #include "EditorTestSupport.h"
 #include "FileDialog.h"
-#include "ImageFixtures.h"
+#include "GuardedMemory.h"
 
 #include <commctrl.h>
 
@@ -148,17 +148,12 @@ TEST_F(EditorAppTest, MatchDocTypeKnowsBothExtensionsAndOpenDocumentsByExactPath
         {L"C:\\tmp\\noext", 3},
     };
     ASSERT_TRUE(Start());
+    // Each path ends flush against memory that cannot be read.
+    GuardedText guarded(64);
     for (const auto& [path, confidence] : rows) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(path)));
-        // The path ends flush against memory that cannot be read.
-        std::wstring text = path;
-        Bytes bytes(reinterpret_cast<const uint8_t*>(text.c_str()),
-                    reinterpret_cast<const uint8_t*>(text.c_str() + text.size() + 1));
-        GuardedBuffer guarded(bytes);
-        ASSERT_NE(nullptr, guarded.Data());
         CDocument* match = this->Document(0);
-        EXPECT_EQ(confidence, Template().MatchDocType(
-                                  reinterpret_cast<const wchar_t*>(guarded.Data()), &match));
+        EXPECT_EQ(confidence, Template().MatchDocType(guarded.Set(path), &match));
         EXPECT_EQ(nullptr, match);
     }
 

@@ -1,7 +1,7 @@
 #include "EditorTestSupport.h"
 
 #include "FileRetry.h"
-#include "ImageFixtures.h"
+#include "BmpFixture.h"
 #include "LMToolkit.h"
 #include "MessagePump.h"
 
@@ -80,7 +80,8 @@ std::wstring EditorAppTest::WriteBmp(const std::wstring& name, int width, int he
 {
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, 0x3366CC);
     std::wstring path = folder_.File(name);
-    EXPECT_TRUE(WriteFileBytes(path, MakeBmp24(width, height, pixels)));
+    Bytes bytes = MakeBmp24(width, height, pixels);
+    EXPECT_TRUE(WriteBytesToFile(path, bytes.data(), bytes.size()));
     return path;
 }
 

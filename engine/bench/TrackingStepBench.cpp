@@ -1,15 +1,13 @@
-// Prints what one tracking step costs for a 64 x 64 pointer with the default
-// drop shadow: the slot match, the state switch, the frame advance and the
-// draw into the layered window, every step. The system pointers are
-// simulated and alternate between two replaced slots, the pointer moves one
-// pixel a step and the clock ten milliseconds, so nothing is ever skipped.
-// Median and 99th percentile over 10,000 steps; the step has 10 ms.
+// Prints what one tracking step costs, kind by kind, for a 64 x 64 pointer
+// with the default drop shadow: a still pointer, a move, a new frame, a move
+// with a new frame, and a switch to another pointer with a move and a new
+// frame. For each kind: median and 99th-percentile time over many steps, and
+// the calls per step to the window system (layered updates, window moves)
+// and cursor queries. The system pointers are simulated (under Wine the
+// system's own swap changes nothing); every other call is real.
 //
-// Under Wine the window system's own calls dominate: the layered update and
-// the window move each cost about a millisecond there, far more than on
-// Windows. So the time inside UpdateLayeredWindow is measured apart, a move
-// of the pointer window is timed on its own, and what remains of the step is
-// the engine's code with its other, cheaper calls to the window system.
+// Under Wine each layered update or move costs about a millisecond and a
+// half; on Windows tens of microseconds. The calls per step carry over.
 
 #include "CPointer.h"
 #include "CTheme.h"
@@ -20,6 +18,7 @@
 #include "SimulatedCursorWorld.h"
 #include "SystemCursorTable.h"
 #include "TrackingStep.h"
+#include "TrackingValues.h"
 
 #include <windows.h>
 
@@ -33,27 +32,61 @@ namespace {
 
 constexpr int kSide = 64;
 constexpr int kFrames = 4;
-constexpr int kSteps = 10000;
-constexpr DWORD kTickMs = 10;
+constexpr int kStepsPerKind = 2000;
+constexpr DWORD kFrameMs = 40;
 constexpr int kDummyCursorId = 0x81;
-// Slot 0 (the arrow) and slot 5 (the text beam) and their OCR ids.
+// Slot 0 (the arrow) and slot 5 (the text beam).
 constexpr int kSlots[] = {0, 5};
 
+struct Counts {
+    int Layered = 0;
+    int Moves = 0;
+    int CursorQueries = 0;
+};
+
 DWORD g_clock = 1;
+Counts g_counts;
+decltype(LMProcs::UpdateLayeredWindow) g_realLayered = nullptr;
+decltype(LMProcs::SetWindowPos) g_realMove = nullptr;
 
-decltype(LMProcs::UpdateLayeredWindow) g_updateLayeredWindow = nullptr;
-double g_layeredMs = 0;
-
-// The simulated pointers, at a position of their own.
+// The simulated pointers, at a position of their own; cursor queries and
+// the engine's own window moves are counted.
 class BenchWorld : public SimulatedCursorWorld {
 public:
     BOOL GetCursorPos(POINT* point) override
     {
+        ++g_counts.CursorQueries;
         *point = Position;
         return TRUE;
     }
+    BOOL GetCursorInfo(CURSORINFO* info) override
+    {
+        ++g_counts.CursorQueries;
+        BOOL read = SimulatedCursorWorld::GetCursorInfo(info);
+        info->ptScreenPos = Position;
+        return read;
+    }
+    BOOL SetWindowPos(HWND window, HWND after, int x, int y, int width, int height,
+                      UINT flags) override
+    {
+        ++g_counts.Moves;
+        return SimulatedCursorWorld::SetWindowPos(window, after, x, y, width, height, flags);
+    }
     POINT Position = {200, 200};
 };
+
+BOOL WINAPI CountLayered(HWND window, HDC screen, POINT* at, SIZE* size, HDC source, POINT* from,
+                         COLORREF key, BLENDFUNCTION* blend, DWORD flags)
+{
+    ++g_counts.Layered;
+    return g_realLayered(window, screen, at, size, source, from, key, blend, flags);
+}
+
+BOOL WINAPI CountMove(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
+{
+    ++g_counts.Moves;
+    return g_realMove(window, after, x, y, width, height, flags);
+}
 
 // An opaque disc that grows frame by frame.
 std::unique_ptr<LMBitmap> DiscStrip()
@@ -80,8 +113,7 @@ bool WriteTheme(const std::wstring& path)
         cursor->Group = kThemeCursorGroup;
         cursor->StdCursor = 0;
         cursor->Frames = kFrames;
-        // Shorter than the tick: a new frame at every step.
-        cursor->Interval = 5;
+        cursor->Interval = static_cast<int32_t>(kFrameMs);
         cursor->Loop = 1;
         cursor->HotSpotX = kSide / 2;
         cursor->HotSpotY = kSide / 2;
@@ -116,41 +148,43 @@ double NowMs()
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-BOOL WINAPI TimedUpdateLayeredWindow(HWND window, HDC screen, POINT* destination, SIZE* size,
-                                     HDC source, POINT* sourcePoint, COLORREF key,
-                                     BLENDFUNCTION* blend, DWORD flags)
-{
-    double start = NowMs();
-    BOOL done = g_updateLayeredWindow(window, screen, destination, size, source, sourcePoint, key,
-                                      blend, flags);
-    g_layeredMs += NowMs() - start;
-    return done;
-}
+struct Kind {
+    const char* Name;
+    bool Switch, Move, Frame;
+};
 
 struct Figures {
     double Median;
     double Percentile99;
+    double Layered, Moves, CursorQueries;  // per step
 };
 
-Figures Summarize(std::vector<double> times)
+// Steps of one kind: each changes what the kind says and nothing else.
+Figures TimeKind(BenchWorld& world, const Kind& kind)
 {
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times[times.size() * 99 / 100]};
-}
-
-// A move of the pointer window as the toolkit makes it, without a redraw.
-Figures TimeWindowMoves(HWND window)
-{
-    RECT bounds = {};
-    GetWindowRect(window, &bounds);
     std::vector<double> times;
-    for (int step = 0; step < kSteps / 10; ++step) {
+    Counts total;
+    int shown = 0;
+    for (int step = 0; step < kStepsPerKind; ++step) {
+        if (kind.Switch)
+            shown = 1 - shown;
+        world.Show(static_cast<DWORD>(SystemCursorSlots[kSlots[shown]].OcrId));
+        if (kind.Move)
+            world.Position.x = 200 + (world.Position.x - 199) % 400;
+        // Past the frame interval, or short of the frame timer's next pass.
+        g_clock += kind.Frame ? kFrameMs + 1 : 0;
+        g_counts = Counts{};
         double start = NowMs();
-        SetWindowPos(window, nullptr, bounds.left + step % 2, bounds.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+        UpdateStep();
         times.push_back(NowMs() - start);
+        total.Layered += g_counts.Layered;
+        total.Moves += g_counts.Moves;
+        total.CursorQueries += g_counts.CursorQueries;
     }
-    return Summarize(times);
+    std::sort(times.begin(), times.end());
+    auto perStep = [](int count) { return static_cast<double>(count) / kStepsPerKind; };
+    return {times[times.size() / 2], times[times.size() * 99 / 100], perStep(total.Layered),
+            perStep(total.Moves), perStep(total.CursorQueries)};
 }
 
 std::wstring TemporaryThemePath()
@@ -177,37 +211,32 @@ int main()
         return 1;
     }
     InstallDummies(world);
-    g_updateLayeredWindow = LMProcs::UpdateLayeredWindow;
-    if (g_updateLayeredWindow)
-        LMProcs::UpdateLayeredWindow = TimedUpdateLayeredWindow;
-    std::vector<double> steps, layered, rest;
-    for (int step = 0; step < kSteps; ++step) {
-        world.Show(static_cast<DWORD>(SystemCursorSlots[kSlots[step % 2]].OcrId));
-        world.Position.x = 200 + step % 400;
-        g_clock += kTickMs;
-        g_layeredMs = 0;
-        double start = NowMs();
-        UpdateStep();
-        double took = NowMs() - start;
-        steps.push_back(took);
-        layered.push_back(g_layeredMs);
-        rest.push_back(took - g_layeredMs);
+    g_realLayered = LMProcs::UpdateLayeredWindow;
+    g_realMove = LMProcs::SetWindowPos;
+    if (g_realLayered)
+        LMProcs::UpdateLayeredWindow = CountLayered;
+    LMProcs::SetWindowPos = CountMove;
+    const Kind kinds[] = {
+        {"still", false, false, false},
+        {"move only", false, true, false},
+        {"frame only", false, false, true},
+        {"move and frame", false, true, true},
+        {"switch, move and frame", true, true, true},
+    };
+    // The first steps show the pointer; they are not one of the kinds.
+    g_clock += 1000;
+    UpdateStep();
+    std::printf("Tracking step, %dx%d pointer with shadow, %d steps of each kind "
+                "(median / 99th percentile; window calls and cursor queries per step):\n",
+                kSide, kSide, kStepsPerKind);
+    for (const Kind& kind : kinds) {
+        Figures figures = TimeKind(world, kind);
+        std::printf("  %-24s %7.4f ms / %7.4f ms   layered %.2f  moves %.2f  cursor %.2f\n",
+                    kind.Name, figures.Median, figures.Percentile99, figures.Layered, figures.Moves,
+                    figures.CursorQueries);
     }
-    const Figures step = Summarize(steps);
-    const Figures update = Summarize(layered);
-    const Figures move = TimeWindowMoves(EnginePointer->Window);
-    const Figures own = Summarize(rest);
-    std::printf("Tracking step, %dx%d pointer with shadow, %d steps, each switching, advancing "
-                "and drawing (the tick is %lu ms):\n",
-                kSide, kSide, kSteps, static_cast<unsigned long>(kTickMs));
-    std::printf("  whole step                   median %.4f ms, 99th percentile %.4f ms\n",
-                step.Median, step.Percentile99);
-    std::printf("  inside UpdateLayeredWindow   median %.4f ms, 99th percentile %.4f ms\n",
-                update.Median, update.Percentile99);
-    std::printf("  a window move alone          median %.4f ms, 99th percentile %.4f ms\n",
-                move.Median, move.Percentile99);
-    std::printf("  the rest of the step         median %.4f ms (the step less both calls)\n",
-                own.Median - move.Median);
+    LMProcs::UpdateLayeredWindow = g_realLayered;
+    LMProcs::SetWindowPos = g_realMove;
     EnginePointer.reset();
     CurrentTheme.reset();
     DeleteFileW(path.c_str());

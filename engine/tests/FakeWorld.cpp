@@ -483,6 +483,7 @@ BOOL FakeWorld::GetCursorInfo(CURSORINFO* info)
     Record("GetCursorInfo");
     info->flags = 0;
     info->hCursor = nullptr;
+    info->ptScreenPos = POINT{100, 200};
     return TRUE;
 }
 

@@ -43,6 +43,8 @@ BOOL TrackingWorld::GetCursorPos(POINT* point)
 BOOL TrackingWorld::GetCursorInfo(CURSORINFO* info)
 {
     FakeWorld::GetCursorInfo(info);
+    if (CursorPosThrows)
+        throw std::runtime_error("GetCursorInfo");
     info->hCursor = ShownCursor;
     info->flags = CursorFlags;
     info->ptScreenPos = Cursor;

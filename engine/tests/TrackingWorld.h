@@ -42,7 +42,7 @@ public:
     int RemoteSession = 0;
     int ScreenWidth = 1280;
     int ScreenHeight = 1024;
-    // GetCursorPos throws, as a failing step would.
+    // The cursor queries throw, as a failing step would.
     bool CursorPosThrows = false;
 
     BOOL GetCursorPos(POINT* point) override;

@@ -1,5 +1,6 @@
 // Save and load times of a large theme, stored and compressed, next to raw
-// zlib on the same body. Usage: theme_bench [runs]
+// zlib on the same body; then what a preview load costs for a small and a
+// large theme. Usage: theme_bench [runs]
 
 #include "CTheme.h"
 #include "LMToolkit.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -104,6 +106,71 @@ std::wstring TempPath(const wchar_t* name)
     return std::wstring(folder) + name;
 }
 
+constexpr int kPreviewFrames = 4;
+constexpr int kPreviewSide = 32;
+
+// Cursors of 4 frames of 32 x 32 (16 KiB each) until the body holds about
+// `bodyBytes`; a list only ever previews the first.
+void BuildPreviewTheme(CTheme* theme, size_t bodyBytes)
+{
+    size_t cursorBytes = kPreviewFrames * kPreviewSide * kPreviewSide * 4;
+    for (size_t i = 0; i * cursorBytes < bodyBytes; ++i) {
+        auto cursor = std::make_unique<CThemeCursor>();
+        cursor->Role = static_cast<int32_t>(i % kCursorRoleCount);
+        cursor->State = 1;
+        cursor->Group = kThemeCursorGroup;
+        cursor->Frames = kPreviewFrames;
+        auto strip = MakeStrip(static_cast<int>(i));
+        auto frames = std::make_unique<LMBitmap>(
+            kPreviewFrames * kPreviewSide, kPreviewSide, LMBitmapHasAlpha);
+        for (int y = 0; y < kPreviewSide; ++y)
+            std::memcpy(frames->Row(y), strip->Row(y), kPreviewFrames * kPreviewSide * 4);
+        cursor->SetUpAnimation(std::move(frames), L"preview", LMFrameInterruptible, false);
+        theme->AddCursor(std::move(cursor));
+    }
+}
+
+struct PreviewFigures {
+    size_t FileBytes[2];
+    double Ms[2]; // stored, compressed
+};
+
+PreviewFigures TimePreviews(size_t bodyBytes, int runs)
+{
+    CTheme theme;
+    BuildPreviewTheme(&theme, bodyBytes);
+    PreviewFigures figures {};
+    std::wstring path = TempPath(L"trivane-bench-preview.trivane");
+    for (int compress : { 0, 1 }) {
+        if (theme.Save(path.c_str(), compress) != 1)
+            std::exit(1);
+        WIN32_FILE_ATTRIBUTE_DATA data {};
+        GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+        figures.FileBytes[compress] = data.nFileSizeLow;
+        figures.Ms[compress] = MedianMs(runs, [&] {
+            CTheme previewed;
+            return previewed.Load(path.c_str(), 1) == 1 && previewed.CursorCount() == 1;
+        });
+    }
+    DeleteFileW(path.c_str());
+    return figures;
+}
+
+void PrintPreviews(int runs)
+{
+    PreviewFigures small = TimePreviews(50 * 1024, runs);
+    PreviewFigures large = TimePreviews(5 * 1024 * 1024, runs);
+    const char* forms[] = { "stored    ", "compressed" };
+    bool met = true;
+    for (int i = 0; i < 2; ++i) {
+        double ratio = large.Ms[i] / small.Ms[i];
+        met = met && ratio <= 1.5;
+        std::printf("preview %s  %7zu bytes %6.3f ms, %7zu bytes %6.3f ms: %.2fx\n", forms[i],
+            small.FileBytes[i], small.Ms[i], large.FileBytes[i], large.Ms[i], ratio);
+    }
+    std::printf("the 5 MB preview within 1.5x of the 50 KB one: %s\n", met ? "yes" : "no");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -171,5 +238,6 @@ int main(int argc, char** argv)
     std::printf("parse of a body in memory %.1f ms (bitmaps made and filled)\n", parseBody);
     bool met = loadStored <= 1.5 * rawUncompress && loadCompressed <= 1.5 * rawUncompress;
     std::printf("each load within 1.5x of raw uncompress: %s\n", met ? "yes" : "no");
+    PrintPreviews(runs * 40);
     return 0;
 }

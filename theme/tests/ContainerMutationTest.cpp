@@ -6,6 +6,7 @@
 #include "ContainerBytes.h"
 #include "GuardedMemory.h"
 #include "MessageBoxRecorder.h"
+#include "PreviewEquivalence.h"
 #include "ThemeContainer.h"
 #include "ThemeTestSupport.h"
 
@@ -95,6 +96,8 @@ public:
             int result = theme.Load(path_.c_str(), preview);
             EXPECT_TRUE(result == 0 || result == 1) << result;
             EXPECT_EQ(0, theme.ContentFlags & ~0xF) << theme.ContentFlags;
+            if (preview)
+                ExpectPreviewLikeWholeParse(bytes, L"m", theme, result);
             ParseGuarded(bytes, preview);
         }
         watchdog_.Stop();

@@ -1,5 +1,6 @@
 #include "ContainerBytes.h"
 #include "MessageBoxRecorder.h"
+#include "PreviewEquivalence.h"
 #include "ThemeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +53,12 @@ protected:
         ContainerPlan plan;
         plan.ContentFlags = flags;
         plan.Records = std::move(records);
-        std::wstring path = WriteTestFile(folder_, L"r.trivane", BuildContainer(plan).File);
-        return theme->Load(path.c_str(), preview);
+        std::string file = BuildContainer(plan).File;
+        std::wstring path = WriteTestFile(folder_, L"r.trivane", file);
+        int result = theme->Load(path.c_str(), preview);
+        if (preview)
+            ExpectPreviewLikeWholeParse(file, L"r", *theme, result);
+        return result;
     }
 
     TempFolder folder_;

@@ -59,7 +59,7 @@ TEST(ThemeFileDispatch, LoadChoosesTheReaderByExtension)
         const wchar_t* Name;
         int Result;
     } cases[] = {
-        { L"x.TRIVANE", 1 }, { L"x.bin", 0 }, { L"x.pvlttheme", 0 }, // archives are not read yet
+        { L"x.TRIVANE", 1 }, { L"x.bin", 0 }, { L"x.pvlttheme", 0 }, // no zip, so no "scheme.ini"
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.Name)));

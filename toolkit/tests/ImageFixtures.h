@@ -2,6 +2,7 @@
 // Image files for the loader tests: libpng's own test images, and TGA, BMP,
 // JPEG and PNG bytes made here.
 
+#include "BmpFixture.h"
 #include "LMBitmap.h"
 
 #include <windows.h>
@@ -9,8 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
-using Bytes = std::vector<uint8_t>;
 
 // A file under libpng's contrib folder ("pngsuite/basn0g01.png"); empty when the
 // folder is missing.
@@ -44,9 +43,6 @@ struct TgaFields {
     uint8_t Descriptor = 8;
 };
 Bytes MakeTga(const TgaFields& fields, const Bytes& pixels);
-
-// A 24-bit bottom-up BMP file; pixels are 0x00RRGGBB, rows from the top.
-Bytes MakeBmp24(int width, int height, const std::vector<uint32_t>& topDownPixels);
 
 // A JPEG from libjpeg's compressor, samples interleaved, rows from the top.
 // Colour images use 4:4:4 sampling unless told otherwise, so flat blocks stay

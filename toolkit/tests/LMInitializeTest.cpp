@@ -77,6 +77,19 @@ TRIVANE_CHILD(InitTwice)
     return 0;
 }
 
+// Start-up repairs a supersampling factor outside 1..4, on every call.
+TRIVANE_CHILD(SupersampleFactors)
+{
+    std::wstring factors = std::to_wstring(LMSupersampleFactor);
+    for (int factor : {0, 7, 1, 2, 4, -3}) {
+        LMSupersampleFactor = factor;
+        LMInitialize(GetModuleHandleW(nullptr), L"TrivaneFactors", 6);
+        factors += L" " + std::to_wstring(LMSupersampleFactor);
+    }
+    ChildReport("factors", factors);
+    return 0;
+}
+
 std::string RunInit(const wchar_t* name, int flags)
 {
     ChildResult child = RunChild("InitWithFlags", {name, std::to_wstring(flags)});
@@ -171,4 +184,11 @@ TEST(LMInitialize, ARepeatedCallKeepsWhatTheFirstMadeAndTakesTheNewName)
     EXPECT_EQ("1", ChildValue(child.Output, "sameScheduler"));
     EXPECT_EQ("1", ChildValue(child.Output, "sameRoot"));
     EXPECT_EQ("TrivaneSecond", ChildValue(child.Output, "name"));
+}
+
+TEST(LMInitialize, TheSupersamplingFactorStartsAt4AndOutsideOneToFourBecomes3)
+{
+    ChildResult child = RunChild("SupersampleFactors");
+    // 4 at first; then what start-up makes of 0, 7, 1, 2, 4 and -3.
+    EXPECT_EQ("4 3 3 1 2 4 3", ChildValue(child.Output, "factors")) << child.Output;
 }

@@ -77,6 +77,31 @@ TEST(LMObjTree, AParentInsideTheObjectsOwnSubtreeIsRefused)
     middle.SetParent(nullptr);
 }
 
+TEST(LMObjTree, SetParentAtFrontPutsTheObjectFirstUnlessTheParentStays)
+{
+    RecordingObj first, other, a, b, child;
+    a.SetParent(&other);
+    b.SetParent(&other);
+    child.SetParent(&first);
+    EXPECT_EQ(0, child.SetParent(&other, 1));
+    EXPECT_EQ((std::vector<LMObj*>{&child, &a, &b}), other.Children);
+    EXPECT_EQ(0, first.ChildCount());
+    EXPECT_EQ(0, b.SetParent(&other, 1));
+    EXPECT_EQ((std::vector<LMObj*>{&child, &a, &b}), other.Children)
+        << "the same parent moves nothing";
+}
+
+TEST(LMObjTree, ARowTextIsACopyOrNull)
+{
+    RecordingObj row;
+    EXPECT_EQ(0, row.SetRowText(L""));
+    EXPECT_EQ(nullptr, row.LinkName);
+    EXPECT_EQ(1, row.SetRowText(L"chime.wav"));
+    EXPECT_STREQ(L"chime.wav", row.LinkName.get());
+    EXPECT_EQ(0, row.SetRowText(nullptr));
+    EXPECT_EQ(nullptr, row.LinkName);
+}
+
 TEST(LMObjTree, AnEmptyGroupNameLeavesNone)
 {
     RecordingObj obj;

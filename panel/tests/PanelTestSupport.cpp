@@ -1,0 +1,72 @@
+#include "PanelTestSupport.h"
+
+#include "FactorySupport.h"
+#include "LMBlankState.h"
+#include "LMClock.h"
+#include "LMToolkit.h"
+#include "PanelState.h"
+
+namespace {
+
+constexpr DWORD kFrameStepMs = 21;  // past the 20 ms frame interval
+constexpr int kMaxSteps = 200;
+
+DWORD g_now = 10000;
+
+DWORD TestNow()
+{
+    return g_now;
+}
+
+}  // namespace
+
+void PanelTreeTest::SetUp()
+{
+    LMSetClockSource(TestNow);
+    root_ = new LMObj(LMObjWindowless);
+    auto* area = new LMBlankState(L"Default");
+    area->SetSize(800, 600);
+    root_->AddState(area);
+    root_->Realize();
+    root_->Show();
+    PanelRoot = root_;
+    PanelImageTabPage = root_;
+    PanelInfoPage = root_;
+}
+
+void PanelTreeTest::TearDown()
+{
+    PanelRoot = nullptr;
+    PanelImageTabPage = nullptr;
+    PanelInfoPage = nullptr;
+    DeleteObjectTree(root_);
+    LMSetClockSource(nullptr);
+}
+
+std::vector<int> PanelTreeTest::Play(LMObj* object)
+{
+    std::vector<int> opacities{object->GetCurrentAlpha()};
+    for (int i = 0; i < kMaxSteps && object->Animating; ++i) {
+        const int frame = object->GetFrame();
+        g_now += kFrameStepMs;
+        LMScheduler->Tick(g_now);
+        if (object->GetFrame() != frame)
+            opacities.push_back(object->GetCurrentAlpha());
+    }
+    return opacities;
+}
+
+std::vector<uint32_t> PixelsTopDown(const LMBitmap& bitmap)
+{
+    return PixelBlock(bitmap, 0, 0, bitmap.Width, bitmap.Height);
+}
+
+std::vector<uint32_t> PixelBlock(const LMBitmap& bitmap, int x, int y, int width, int height)
+{
+    std::vector<uint32_t> pixels;
+    for (int row = y; row < y + height; ++row) {
+        for (int column = x; column < x + width; ++column)
+            pixels.push_back(*bitmap.PixelAt(column, row));
+    }
+    return pixels;
+}
