@@ -1,7 +1,7 @@
 #include "EditorTestSupport.h"
 
-#include "FileRetry.h"
 #include "BmpFixture.h"
+#include "FileRetry.h"
 #include "LMToolkit.h"
 #include "MessagePump.h"
 

@@ -43,25 +43,28 @@ void DeleteKey(const std::wstring& subkey)
     RegDeleteKeyW(HKEY_CURRENT_USER, subkey.c_str());
 }
 
+struct TitleSearch {
+    DWORD ProcessId;
+    const std::wstring* Title;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    if (owner == search->ProcessId && *search->Title == text)
+        search->Found = window;
+    return search->Found == nullptr;
+}
+
 HWND TopWindowTitled(DWORD processId, const std::wstring& title)
 {
-    struct Search {
-        DWORD ProcessId;
-        const std::wstring* Title;
-        HWND Found;
-    } search = {processId, &title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[512] = {};
-            GetWindowTextW(window, text, 512);
-            if (owner == s->ProcessId && *s->Title == text)
-                s->Found = window;
-            return s->Found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TitleSearch search = {processId, &title, nullptr};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
