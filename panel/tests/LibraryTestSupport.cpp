@@ -1,0 +1,163 @@
+#include "LibraryTestSupport.h"
+
+#include "FactorySupport.h"
+#include "PanelFactories.h"
+#include "PanelImages.h"
+#include "ThemeContainerFormat.h"
+#include "ThemeLists.h"
+
+namespace {
+
+constexpr int kFrameHeight = 361;
+constexpr int kThumbHeight = 30;
+
+PanelList MakeList(LMObj* page, int width, int barWidth, int barHeight)
+{
+    PanelList list;
+    list.Container = CreateBlankObject(page, 0, 0, width, 306);
+    list.HoverBar = CreateBlankObject(list.Container, 0, 0, barWidth, barHeight);
+    list.SelectionBar = CreateBlankObject(list.Container, 0, 0, barWidth, barHeight);
+    list.HoverBar->Hide();
+    list.SelectionBar->Hide();
+    list.ScrollFrame = CreateBlankObject(page, 600, 0, 17, kFrameHeight);
+    list.Thumb = CreateBlankObject(list.ScrollFrame, 0, 16, 17, kThumbHeight);
+    return list;
+}
+
+void BuildThemesPage(LMObj* page)
+{
+    Library.ThemeList = MakeList(page, 590, 564, 62);
+    Library.CursorStrip = CreateBlankObject(page, 15, 135, 584, 64);
+    LMObj* bar = Library.ThemeList.SelectionBar;
+    ThemeRowButtons& b = Library.RowButtons;
+    b.Cursors = CreateBlankObject(bar, 498, 5, 26, 26);
+    b.Edit = CreateBlankObject(bar, 528, 5, 26, 26);
+    b.Properties = CreateBlankObject(bar, 410, 8, 16, 16);
+    b.Website = CreateBlankObject(bar, 450, 8, 16, 16);
+    b.Email = CreateBlankObject(bar, 470, 8, 16, 16);
+    b.Delete = CreateBlankObject(bar, 430, 8, 16, 16);
+}
+
+void BuildTrailsPage(LMObj* page)
+{
+    Library.TrailList = MakeList(page, 566, 566, 80);
+    Library.TrailPreviewArea = CreateBlankObject(page, 15, 135, 584, 64);
+    SliderGroup group =
+        CreateSliderGroup(page, 100, 300, 200, kPngSliderTrack.Id, 99, 500, 100, 500, L"Speed");
+    for (LMObj* part : {static_cast<LMObj*>(group.Frame), static_cast<LMObj*>(group.Knob),
+                        static_cast<LMObj*>(group.Caption)}) {
+        part->Hide();
+        Library.TrailSliders.push_back(part);
+    }
+}
+
+}  // namespace
+
+BOOL SoundRecorder::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
+{
+    Request request;
+    request.Flags = flags;
+    if (flags & SND_MEMORY)
+        request.Memory = sound;
+    else
+        request.File = sound;
+    Requests.push_back(request);
+    return TRUE;
+}
+
+void LibraryTest::SetUp()
+{
+    PanelTreeTest::SetUp();
+    for (LMObj*& page : Library.Pages)
+        page = CreatePagePanel(147, kPngPageList.Id);
+    for (int i = 0; i < kSideTabCount; ++i)
+        Library.SideTabs[i] = CreateSideTab(Root(), 62 + 40 * i);
+    BuildThemesPage(Library.Pages[kThemesPage]);
+    BuildTrailsPage(Library.Pages[kTrailsPage]);
+    Library.EffectSlots = MakeList(Library.Pages[kEffectsPage], 300, 276, 80);
+    Library.EffectLibrary = MakeList(Library.Pages[kEffectsPage], 273, 247, 80);
+    Library.SoundSlots = MakeList(Library.Pages[kSoundsPage], 300, 276, 80);
+    Library.SoundFiles = MakeList(Library.Pages[kSoundsPage], 273, 247, 30);
+    Library.CursorGrid = CreateBlankObject(Library.Pages[kThemeCursorsPage], 0, 0, 590, 306);
+
+    CopyTextBounded(PanelThemesFolder, MAX_PATH, themes_.Path().c_str());
+    CopyTextBounded(PanelSoundsFolder, MAX_PATH, soundFiles_.Path().c_str());
+    static LONG counter = 0;
+    key_ = L"Software\\TrivaneTests\\library-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(InterlockedIncrement(&counter));
+    PanelSettingsKey = key_;
+}
+
+void LibraryTest::TearDown()
+{
+    Library = LibraryPagesState{};
+    PanelCurrentTheme.reset();
+    RefreshThemeListsFrom(L"");
+    RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str());
+    PanelThemesFolder[0] = L'\0';
+    PanelSoundsFolder[0] = L'\0';
+    PanelTreeTest::TearDown();
+}
+
+std::wstring LibraryTest::AddTheme(const std::wstring& fileName, CTheme& theme)
+{
+    const std::wstring path = themes_.File(fileName);
+    EXPECT_TRUE(SaveTestTheme(path, theme));
+    Relist();
+    return path;
+}
+
+void LibraryTest::Relist()
+{
+    RefreshThemeListsFrom(themes_.Path().c_str());
+}
+
+void LibraryTest::SetCurrentTrail(const std::wstring& value)
+{
+    RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), L"CurrentTrail", REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+int LibraryTest::ThemeRow(const std::wstring& name) const
+{
+    for (size_t i = 0; i < Library.Themes.size(); ++i) {
+        if (name == Library.Themes[i].DisplayName)
+            return static_cast<int>(i) + 1;
+    }
+    return -1;
+}
+
+std::unique_ptr<CTheme> NamedTheme(const wchar_t* name, const std::vector<TestCursor>& cursors)
+{
+    auto theme = MakeTestTheme(cursors);
+    theme->Name = DuplicateText(name);
+    return theme;
+}
+
+bool SaveWithoutPixels(const std::wstring& path, CTheme& theme, size_t imageOffset)
+{
+    std::string bytes;
+    if (!SaveTestTheme(path, theme) || !ReadBytesFromFile(path, &bytes))
+        return false;
+    uint32_t records = 0;
+    memcpy(&records, bytes.data() + offsetof(ThemeFileHeader, RecordsOffset), 4);
+    const size_t at =
+        sizeof(ThemeFileHeader) + records + imageOffset + offsetof(ImageFields, PixelsSize);
+    if (at + 4 > bytes.size())
+        return false;
+    memset(&bytes[at], 0, 4);
+    return WriteBytesToFile(path, bytes.data(), bytes.size());
+}
+
+std::vector<uint32_t> TextPixels(const std::wstring& text, int size, int bold, COLORREF color)
+{
+    auto state = MakeTextState(L"Default", text.c_str(), size, bold, 0, color, kTextLeft, 0);
+    return PixelsTopDown(*state->Bitmap);
+}
+
+std::vector<uint32_t> LabelPixels(const LMObj* label)
+{
+    if (!label || !label->CurrentState)
+        return {};
+    return PixelsTopDown(*static_cast<const LMBitmapState*>(label->CurrentState)->Bitmap);
+}
