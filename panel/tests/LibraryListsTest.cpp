@@ -5,6 +5,7 @@
 #include "LibraryLists.h"
 #include "CQVObj.h"
 #include "LibraryTestSupport.h"
+#include "LibraryViews.h"
 #include "ListSelection.h"
 #include "MessageBoxRecorder.h"
 #include "ThemeContainerFormat.h"
@@ -83,11 +84,7 @@ TEST_F(LibraryTest, ThePreviewCacheIsMadeOnceOnlyFromAFileThatLoads)
 {
     auto cedar = NamedTheme(L"Cedar");
     const std::wstring path = AddTheme(L"Cedar.Trivane", *cedar);
-    std::string bytes;
-    const std::wstring broken = themes_.File(L"Broken.Trivane");
-    ASSERT_EQ(1, NamedTheme(L"Whole")->Save(broken.c_str(), 1));
-    ASSERT_TRUE(ReadBytesFromFile(broken, &bytes));
-    ASSERT_TRUE(WriteBytesToFile(broken, bytes.data(), sizeof(ThemeFileHeader) + 8));
+    ASSERT_TRUE(SaveCutShort(themes_.File(L"Broken.Trivane"), *NamedTheme(L"Whole")));
     Relist();
     BuildThemeList();
 
@@ -208,6 +205,10 @@ TEST_F(LibraryTest, BadFilesAndPlacesGetRowsWithinTheirFieldsOrNone)
     ASSERT_TRUE(
         SaveWithoutPixels(themes_.File(L"Comet.Trivane"), *comet, offsetof(TrailRecord, Image)));
     ASSERT_TRUE(WriteBytesToFile(themes_.File(L"Junk.PvltTheme"), "PK\3\4junk", 8));
+    auto cut = NamedTheme(L"Cut", {});
+    AddTestEffect(*cut, 0);
+    AddTestTrail(*cut, 0);
+    ASSERT_TRUE(SaveCutShort(themes_.File(L"Cut.Trivane"), *cut));
     Relist();
     ThemeListEntry tooLong{};
     std::fill(tooLong.Path, tooLong.Path + 300, L'p');
@@ -219,13 +220,20 @@ TEST_F(LibraryTest, BadFilesAndPlacesGetRowsWithinTheirFieldsOrNone)
     const LibraryEntry& w = Library.Themes[ThemeRow(std::wstring(259, L'N')) - 1];
     EXPECT_EQ((std::vector<size_t>{199, 19}),
               (std::vector<size_t>{wcslen(w.Author), wcslen(w.Version)}));
-    for (const LibraryEntry* bare :
-         {&Library.Themes[ThemeRow(L"Bare") - 1], &Library.Effects[0], &Library.Trails[0]}) {
-        SCOPED_TRACE(testing::Message() << bare->ContentFlags);
-        EXPECT_EQ(nullptr, bare->Preview);
-    }
+    EXPECT_EQ(nullptr, Library.Themes[ThemeRow(L"Bare") - 1].Preview);
     EXPECT_GT(ThemeRow(L"Junk"), 0);
+    ASSERT_EQ((std::vector<size_t>{2, 2}),
+              (std::vector<size_t>{Library.Effects.size(), Library.Trails.size()}));
+    for (const auto* entries : {&Library.Effects, &Library.Trails}) {
+        for (const LibraryEntry& empty : *entries)
+            EXPECT_EQ((std::vector<LMObj*>{nullptr, nullptr}),
+                      (std::vector<LMObj*>{empty.Preview, empty.NameText}));
+    }
     EXPECT_EQ(0u, Library.SoundFiles.Rows.size());
+    ShowThemeCursors(themes_.File(L"Bare.Trivane").c_str());
+    EXPECT_EQ(0u, Library.CursorGridObjects.size());
+    EXPECT_EQ(36, Library.CursorGrid->VisibleHeight);
+    EXPECT_NE(nullptr, Library.CursorGridCaption);
 
     const std::wstring missing = themes_.File(std::wstring(250, L'm'));
     CopyTextBounded(PanelThemesFolder, MAX_PATH, missing.c_str());

@@ -149,6 +149,13 @@ bool SaveWithoutPixels(const std::wstring& path, CTheme& theme, size_t imageOffs
     return WriteBytesToFile(path, bytes.data(), bytes.size());
 }
 
+bool SaveCutShort(const std::wstring& path, CTheme& theme)
+{
+    std::string bytes;
+    return theme.Save(path.c_str(), 1) && ReadBytesFromFile(path, &bytes) &&
+           WriteBytesToFile(path, bytes.data(), sizeof(ThemeFileHeader) + 8);
+}
+
 std::vector<uint32_t> TextPixels(const std::wstring& text, int size, int bold, COLORREF color)
 {
     auto state = MakeTextState(L"Default", text.c_str(), size, bold, 0, color, kTextLeft, 0);

@@ -61,6 +61,10 @@ std::unique_ptr<CTheme> NamedTheme(const wchar_t* name,
 // image fields start at imageOffset: that entry loads without pixels.
 bool SaveWithoutPixels(const std::wstring& path, CTheme& theme, size_t imageOffset);
 
+// Saves the theme compressed and cuts its body short: it is listed by its
+// header but does not load.
+bool SaveCutShort(const std::wstring& path, CTheme& theme);
+
 // The pixels a "Default" text state of this look holds, and a label's.
 std::vector<uint32_t> TextPixels(const std::wstring& text, int size, int bold, COLORREF color);
 std::vector<uint32_t> LabelPixels(const LMObj* label);
