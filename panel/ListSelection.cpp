@@ -40,6 +40,16 @@ void MoveBarInto(LMObj* bar, LMObj* parent, BarPlace place, int n)
     MoveBarToRow(bar, place, n);
 }
 
+// Row -1 of the theme list is the cursor strip, which stands for the
+// current theme.
+void MoveThemeBar(LMObj* bar, int n)
+{
+    if (n == -1)
+        MoveBarInto(bar, Library.CursorStrip, kThemeBars, 0);
+    else
+        MoveBarInto(bar, Library.ThemeList.Container, kThemeBars, n);
+}
+
 void EndSelect(PanelList& list)
 {
     HideIfShown(list.HoverBar);
@@ -147,10 +157,7 @@ void SelectThemeRow(int n)
     if (n != list.Selected) {
         list.Selected = n;
         PlaceThemeRowButtons(Library.RowButtons, n);
-        if (n == -1)
-            MoveBarInto(list.SelectionBar, Library.CursorStrip, kThemeBars, 0);
-        else
-            MoveBarInto(list.SelectionBar, list.Container, kThemeBars, n);
+        MoveThemeBar(list.SelectionBar, n);
     }
     EndSelect(list);
 }
@@ -207,10 +214,7 @@ void HoverThemeRow(int n)
     PanelList& list = Library.ThemeList;
     if (n != list.Hovered) {
         list.Hovered = n;
-        if (n == -1)
-            MoveBarInto(list.HoverBar, Library.CursorStrip, kThemeBars, 0);
-        else
-            MoveBarInto(list.HoverBar, list.Container, kThemeBars, n);
+        MoveThemeBar(list.HoverBar, n);
     }
     ShowHoverUnlessSelected(list);
 }

@@ -4,12 +4,8 @@
 #include "PanelFactories.h"
 #include "PanelImages.h"
 #include "ThemeContainerFormat.h"
-#include "ThemeLists.h"
 
 namespace {
-
-constexpr int kFrameHeight = 361;
-constexpr int kThumbHeight = 30;
 
 PanelList MakeList(LMObj* page, int width, int barWidth, int barHeight)
 {
@@ -19,8 +15,8 @@ PanelList MakeList(LMObj* page, int width, int barWidth, int barHeight)
     list.SelectionBar = CreateBlankObject(list.Container, 0, 0, barWidth, barHeight);
     list.HoverBar->Hide();
     list.SelectionBar->Hide();
-    list.ScrollFrame = CreateBlankObject(page, 600, 0, 17, kFrameHeight);
-    list.Thumb = CreateBlankObject(list.ScrollFrame, 0, 16, 17, kThumbHeight);
+    list.ScrollFrame = CreateBlankObject(page, 600, 0, 17, 361);
+    list.Thumb = CreateBlankObject(list.ScrollFrame, 0, 16, 17, 30);
     return list;
 }
 
@@ -28,42 +24,15 @@ void BuildThemesPage(LMObj* page)
 {
     Library.ThemeList = MakeList(page, 590, 564, 62);
     Library.CursorStrip = CreateBlankObject(page, 15, 135, 584, 64);
-    LMObj* bar = Library.ThemeList.SelectionBar;
     ThemeRowButtons& b = Library.RowButtons;
-    b.Cursors = CreateBlankObject(bar, 498, 5, 26, 26);
-    b.Edit = CreateBlankObject(bar, 528, 5, 26, 26);
-    b.Properties = CreateBlankObject(bar, 410, 8, 16, 16);
-    b.Website = CreateBlankObject(bar, 450, 8, 16, 16);
-    b.Email = CreateBlankObject(bar, 470, 8, 16, 16);
-    b.Delete = CreateBlankObject(bar, 430, 8, 16, 16);
-}
-
-void BuildTrailsPage(LMObj* page)
-{
-    Library.TrailList = MakeList(page, 566, 566, 80);
-    Library.TrailPreviewArea = CreateBlankObject(page, 15, 135, 584, 64);
-    SliderGroup group =
-        CreateSliderGroup(page, 100, 300, 200, kPngSliderTrack.Id, 99, 500, 100, 500, L"Speed");
-    for (LMObj* part : {static_cast<LMObj*>(group.Frame), static_cast<LMObj*>(group.Knob),
-                        static_cast<LMObj*>(group.Caption)}) {
-        part->Hide();
-        Library.TrailSliders.push_back(part);
-    }
+    const std::pair<LMObj**, int> buttons[] = {{&b.Cursors, 498},    {&b.Edit, 528},
+                                               {&b.Properties, 410}, {&b.Website, 450},
+                                               {&b.Email, 470},      {&b.Delete, 430}};
+    for (const auto& [button, x] : buttons)
+        *button = CreateBlankObject(Library.ThemeList.SelectionBar, x, x > 490 ? 5 : 8, 16, 16);
 }
 
 }  // namespace
-
-BOOL SoundRecorder::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
-{
-    Request request;
-    request.Flags = flags;
-    if (flags & SND_MEMORY)
-        request.Memory = sound;
-    else
-        request.File = sound;
-    Requests.push_back(request);
-    return TRUE;
-}
 
 void LibraryTest::SetUp()
 {
@@ -73,7 +42,11 @@ void LibraryTest::SetUp()
     for (int i = 0; i < kSideTabCount; ++i)
         Library.SideTabs[i] = CreateSideTab(Root(), 62 + 40 * i);
     BuildThemesPage(Library.Pages[kThemesPage]);
-    BuildTrailsPage(Library.Pages[kTrailsPage]);
+    LMObj* trails = Library.Pages[kTrailsPage];
+    Library.TrailList = MakeList(trails, 566, 566, 80);
+    Library.TrailPreviewArea = CreateBlankObject(trails, 15, 135, 584, 64);
+    Library.TrailSliders = {CreateBlankObject(trails, 100, 300, 200, 6)};
+    Library.TrailSliders[0]->Hide();
     Library.EffectSlots = MakeList(Library.Pages[kEffectsPage], 300, 276, 80);
     Library.EffectLibrary = MakeList(Library.Pages[kEffectsPage], 273, 247, 80);
     Library.SoundSlots = MakeList(Library.Pages[kSoundsPage], 300, 276, 80);
@@ -99,25 +72,6 @@ void LibraryTest::TearDown()
     PanelTreeTest::TearDown();
 }
 
-std::wstring LibraryTest::AddTheme(const std::wstring& fileName, CTheme& theme)
-{
-    const std::wstring path = themes_.File(fileName);
-    EXPECT_TRUE(SaveTestTheme(path, theme));
-    Relist();
-    return path;
-}
-
-void LibraryTest::Relist()
-{
-    RefreshThemeListsFrom(themes_.Path().c_str());
-}
-
-void LibraryTest::SetCurrentTrail(const std::wstring& value)
-{
-    RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), L"CurrentTrail", REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
-
 int LibraryTest::ThemeRow(const std::wstring& name) const
 {
     for (size_t i = 0; i < Library.Themes.size(); ++i) {
@@ -131,6 +85,17 @@ std::unique_ptr<CTheme> NamedTheme(const wchar_t* name, const std::vector<TestCu
 {
     auto theme = MakeTestTheme(cursors);
     theme->Name = DuplicateText(name);
+    return theme;
+}
+
+std::unique_ptr<CTheme> SpriteTheme(const wchar_t* name, const std::vector<int>& effects,
+                                    const std::vector<int>& trails)
+{
+    auto theme = NamedTheme(name, {});
+    for (int slot : effects)
+        AddTestEffect(*theme, slot);
+    for (int slot : trails)
+        AddTestTrail(*theme, slot);
     return theme;
 }
 

@@ -1,13 +1,16 @@
-// Selection and hover: bounds that follow each build, list focus, sounds
-// played once, the theme row's buttons and the bars' moves between the
-// theme list and the cursor strip.
+// Selection and hover: bounds that follow each build, list focus, the sound
+// files listed and played once, slot sounds, the theme row's buttons and
+// the bars' moves between the theme list and the cursor strip.
 
 #include "ListSelection.h"
+#include "CQVObj.h"
 #include "LibraryLists.h"
 #include "LibraryTestSupport.h"
 #include "SoundFixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,26 +23,20 @@ std::vector<int> PlaceOf(const LMObj* object)
 
 TEST_F(LibraryTest, RowBoundsFollowEachBuildAndFocusFollowsTheLastSelection)
 {
-    for (const wchar_t* name : {L"Spark", L"Flash"}) {
-        auto effect = NamedTheme(name, {});
-        AddTestEffect(*effect, 0);
-        AddTheme(std::wstring(name) + L".Trivane", *effect);
-    }
+    AddTheme(L"Spark.Trivane", *SpriteTheme(L"Spark", {0}, {}));
+    AddTheme(L"Flash.Trivane", *SpriteTheme(L"Flash", {0}, {}));
     for (const wchar_t* name : {L"a.wav", L"b.wav"})
         ASSERT_TRUE(WriteBytesToFile(soundFiles_.File(name), "RIFF", 4));
-    BuildEffectList();
-    BuildTrailList();
-    BuildSoundList();
-
+    for (auto* build : {BuildEffectList, BuildTrailList, BuildSoundList})
+        build();
     SelectTrailRow(1);
-    for (int refused : {TrailListRows(), -1}) {
-        SelectTrailRow(refused);
-        EXPECT_EQ(1, Library.TrailList.Selected) << refused;
-    }
+    SelectTrailRow(TrailListRows());
+    SelectTrailRow(-1);
     HoverEffectRow(3);
     HoverSoundFileRow(3);
-    EXPECT_EQ((std::vector<int>{-2, -2}),
-              (std::vector<int>{Library.EffectLibrary.Hovered, Library.SoundFiles.Hovered}));
+    EXPECT_EQ((std::vector<int>{1, -2, -2}),
+              (std::vector<int>{Library.TrailList.Selected, Library.EffectLibrary.Hovered,
+                                Library.SoundFiles.Hovered}));
     HoverEffectRow(2);
     HoverSoundFileRow(2);
 
@@ -48,14 +45,12 @@ TEST_F(LibraryTest, RowBoundsFollowEachBuildAndFocusFollowsTheLastSelection)
     Relist();
     BuildEffectList();
     BuildSoundList();
-    EXPECT_EQ((std::vector<int>{-1, -1}),
-              (std::vector<int>{Library.EffectLibrary.Hovered, Library.SoundFiles.Hovered}));
-    EXPECT_FALSE(Library.SoundFiles.HoverBar->Shown);
     SelectSoundFileRow();
-    EXPECT_EQ(-2, Library.SoundFiles.Selected) << "a rebuild between hover and click";
-    EXPECT_EQ(kFocusLibrary, Library.ListFocus);
     HoverSoundFileRow(2);
-    EXPECT_EQ(-1, Library.SoundFiles.Hovered);
+    EXPECT_EQ((std::vector<int>{-1, -1, -2, kFocusLibrary}),
+              (std::vector<int>{Library.EffectLibrary.Hovered, Library.SoundFiles.Hovered,
+                                Library.SoundFiles.Selected, Library.ListFocus}));
+    EXPECT_FALSE(Library.SoundFiles.HoverBar->Shown);
 
     SelectEffectSlot(3);
     EXPECT_EQ((std::vector<int>{0, 242, 1}), PlaceOf(Library.EffectSlots.SelectionBar));
@@ -66,16 +61,28 @@ TEST_F(LibraryTest, RowBoundsFollowEachBuildAndFocusFollowsTheLastSelection)
     EXPECT_EQ((std::vector<int>{7, 7, 1}), PlaceOf(Library.EffectSlots.SelectionBar));
 }
 
-TEST_F(LibraryTest, SoundsPlayOnceFromTheSoundsFolderOrTheCurrentTheme)
+TEST_F(LibraryTest, SoundFilesAreListedAndEachSoundPlaysOnce)
 {
     const std::string wave = MakeWave();
-    ASSERT_TRUE(WriteBytesToFile(soundFiles_.File(L"Ding.wav"), wave.data(), wave.size()));
+    for (const wchar_t* name :
+         {L"Ding.WAV", L"x.Wav", L"Gong.wav", L".wav", L"a.wa", L"chime.wave", L"notes.txt"})
+        ASSERT_TRUE(WriteBytesToFile(soundFiles_.File(name), wave.data(), wave.size()));
     BuildSoundList();
+    std::vector<std::wstring> texts;
+    for (LMObj* row : Library.SoundFiles.Rows)
+        texts.push_back(row->LinkName.get());
+    EXPECT_EQ((std::vector<int>{106, 60}),
+              (std::vector<int>{static_cast<CQVObj*>(Library.SoundFiles.Rows[1])->ControlId,
+                                Library.SoundFiles.Rows[1]->VisibleY}));
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"Ding.WAV", L"Gong.wav", L"x.Wav"}), texts);
+    EXPECT_EQ(39, Library.SoundFiles.RowStep);
     HoverSoundFileRow(1);
     SelectSoundFileRow();
     SelectSoundFileRow();
     ASSERT_EQ(1u, sounds_.Requests.size());
-    EXPECT_EQ(soundFiles_.Path() + L"\\Ding.wav", sounds_.Requests[0].File);
+    EXPECT_EQ(soundFiles_.Path() + L"\\" + Library.SoundFiles.Rows[0]->LinkName.get(),
+              sounds_.Requests[0].File);
     EXPECT_EQ(static_cast<DWORD>(SND_ASYNC), sounds_.Requests[0].Flags);
 
     PanelCurrentTheme = NamedTheme(L"Loud");
@@ -84,7 +91,8 @@ TEST_F(LibraryTest, SoundsPlayOnceFromTheSoundsFolderOrTheCurrentTheme)
     SelectSoundSlot(4);
     SelectSoundSlot(5);
     ASSERT_EQ(2u, sounds_.Requests.size()) << "only whole WAVE bytes are played";
-    EXPECT_EQ(PanelCurrentTheme->Sounds[4]->Data.get(), sounds_.Requests[1].Memory);
+    EXPECT_EQ(static_cast<const void*>(PanelCurrentTheme->Sounds[4]->Data.get()),
+              sounds_.Requests[1].Sound);
     EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_MEMORY), sounds_.Requests[1].Flags);
 }
 
@@ -97,23 +105,21 @@ TEST_F(LibraryTest, TheSelectedThemeRowCarriesItsButtons)
     const ThemeRowButtons& b = Library.RowButtons;
     LMObj* bar = Library.ThemeList.SelectionBar;
     const int end = Library.Themes[0].TextEnd;
-
     SelectThemeRow(1);
-    EXPECT_EQ((std::vector<int>{end, 8, 1}), PlaceOf(b.Properties));
-    EXPECT_EQ((std::vector<int>{end + 20, 8, 1}), PlaceOf(b.Delete));
-    EXPECT_EQ((std::vector<int>{end + 40, 8, 1}), PlaceOf(b.Website));
-    EXPECT_EQ((std::vector<int>{0, 1, 1}),
-              (std::vector<int>{b.Email->Shown, b.Cursors->Shown, b.Edit->Shown}));
-    EXPECT_EQ((std::vector<int>{2, 64, 1}), PlaceOf(bar));
     SelectThemeRow(2);
     EXPECT_EQ(1, Library.ThemeList.Selected) << "a row without an entry";
+    EXPECT_EQ((std::vector<int>{end, 8, 1, end + 20, 8, 1, end + 40, 8, 1, 0, 1, 1, 2, 64, 1}),
+              (std::vector<int>{b.Properties->VisibleX, b.Properties->VisibleY, b.Properties->Shown,
+                                b.Delete->VisibleX, b.Delete->VisibleY, b.Delete->Shown,
+                                b.Website->VisibleX, b.Website->VisibleY, b.Website->Shown,
+                                b.Email->Shown, b.Cursors->Shown, b.Edit->Shown, bar->VisibleX,
+                                bar->VisibleY, bar->Shown}));
 
     SelectThemeRow(-1);
-    EXPECT_EQ((std::vector<int>{410, 0, 1, 1}),
+    EXPECT_EQ((std::vector<int>{410, 0, 1, 1, 2, 2}),
               (std::vector<int>{b.Properties->VisibleX, b.Delete->Shown, b.Cursors->Shown,
-                                b.Edit->Shown}));
+                                b.Edit->Shown, bar->VisibleX, bar->VisibleY}));
     EXPECT_EQ(Library.CursorStrip->Children[0], bar);
-    EXPECT_EQ((std::vector<int>{2, 2, 1}), PlaceOf(bar));
     SelectThemeRow(0);
     for (LMObj* button : {b.Properties, b.Delete, b.Website, b.Email, b.Cursors, b.Edit})
         EXPECT_FALSE(button->Shown);
