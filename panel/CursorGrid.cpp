@@ -19,7 +19,7 @@ constexpr int kSizingCursors = kCursorRoleCount;
 const CThemeCursor* GridCursor(const CTheme& theme, int role)
 {
     const CThemeCursor* cursor = theme.FindCursor(role, kCursorStateNormal, kThemeCursorGroup);
-    return cursor && cursor->Animation && cursor->Animation->Bitmap ? cursor : nullptr;
+    return HasPicture(cursor) ? cursor : nullptr;
 }
 
 std::vector<SIZE> SizingFrames(const CTheme& theme)
@@ -27,7 +27,7 @@ std::vector<SIZE> SizingFrames(const CTheme& theme)
     std::vector<SIZE> frames;
     for (int i = 0; i < kSizingCursors; ++i) {
         const CThemeCursor* cursor = theme.GetCursorAt(i);
-        if (cursor && cursor->Animation)
+        if (HasPicture(cursor))
             frames.push_back(SIZE{cursor->Animation->FrameWidth, cursor->Animation->FrameHeight});
     }
     return frames;

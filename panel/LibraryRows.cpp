@@ -85,6 +85,11 @@ LMObj* MakeRowText(LMObj* parent, int x, int y, const wchar_t* text, int size)
     return PlaceObject(std::move(object), parent, x, y, true);
 }
 
+bool HasPicture(const CThemeEntry* entry)
+{
+    return entry && entry->Animation && entry->Animation->Bitmap;
+}
+
 LMObj* AddRowPreview(LMObj* row, const LMBitmapState& animation, int boxHeight, PreviewLook look)
 {
     if (!animation.Bitmap || !animation.Bitmap->HasPixels())

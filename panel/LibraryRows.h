@@ -5,6 +5,7 @@
 // and hovered rows inside them.
 
 #include "CQVObj.h"
+#include "CThemeEntry.h"
 #include "LMBitmapState.h"
 #include "PanelState.h"
 
@@ -13,6 +14,15 @@
 // Text colours of the lists.
 constexpr COLORREF kListTextColor = 0x000000;
 constexpr COLORREF kListDetailColor = 0x323232;
+
+// The trail list's fixed rows: none, then the built-in ghost trail; files
+// follow from row 2.
+constexpr int kGhostTrailRow = 1;
+constexpr int kTrailFixedRows = 2;
+
+// Interface texts more than one list shows.
+constexpr int kUiNone = 55;
+constexpr int kUiGhostTrail = 74;
 
 // Shows or hides an object unless it already is; null does nothing.
 void ShowIfHidden(LMObj* object);
@@ -32,6 +42,9 @@ CQVObj* MakeListLabel(LMObj* parent, int x, int y, const wchar_t* text, int size
 // A plain windowless text object (centred alignment, never hit) of the row
 // size; the theme list's names.
 LMObj* MakeRowText(LMObj* parent, int x, int y, const wchar_t* text, int size);
+
+// An entry with an animation over a bitmap; others count as missing.
+bool HasPicture(const CThemeEntry* entry);
 
 // How a preview copy looks: the theme list's previews carry a drop shadow,
 // the effect and trail lists' loop.

@@ -135,7 +135,7 @@ int ThemeListRows()
 
 int TrailListRows()
 {
-    return RowCount(Library.TrailList.Rows.size(), 2);
+    return RowCount(Library.TrailList.Rows.size(), kTrailFixedRows);
 }
 
 int EffectListRows()

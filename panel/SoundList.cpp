@@ -18,7 +18,6 @@ constexpr int kLabelX = 16;
 constexpr int kLabelY = 4;
 constexpr int kLabelWidth = 257;
 constexpr int kListBottom = 10;
-constexpr int kUiNone = 55;
 constexpr wchar_t kGroup[] = L"grpSoundPreview";
 
 // The names of the folder's files, in the order the listing gives them.

@@ -19,10 +19,6 @@ constexpr int kLabelX = 100;
 constexpr int kLabelY = 15;
 constexpr int kLabelWidth = 150;
 constexpr int kListBottom = 10;
-constexpr int kUiNone = 55;
-constexpr int kUiGhostTrail = 74;
-constexpr int kGhostRow = 1;
-constexpr int kTrailFixedRows = 2;
 constexpr wchar_t kEffectGroup[] = L"grpEffectPreview";
 constexpr wchar_t kTrailGroup[] = L"grpTrail";
 constexpr wchar_t kGhostSetting[] = L"ghost";
@@ -30,9 +26,8 @@ constexpr wchar_t kGhostSetting[] = L"ghost";
 const CThemeEffect* PreviewEffect(const CTheme& theme)
 {
     for (int slot = 0; slot < kMouseEventCount; ++slot) {
-        const CThemeEffect* effect = theme.GetEffect(slot);
-        if (effect && effect->Animation && effect->Animation->Bitmap)
-            return effect;
+        if (HasPicture(theme.GetEffect(slot)))
+            return theme.GetEffect(slot);
     }
     return nullptr;
 }
@@ -105,8 +100,9 @@ bool StartSpriteList(const SpriteList& kind)
     MakeListLabel(container, kLabelX, kLabelY, UiText(kUiNone), PanelSizes.RowSize, kListTextColor,
                   kLabelWidth, kind.Group);
     if (kind.FixedRows == kTrailFixedRows) {
-        MakeListLabel(container, kLabelX, kRowHeight * kGhostRow + kLabelY, UiText(kUiGhostTrail),
-                      PanelSizes.RowSize, kListTextColor, kLabelWidth, kind.Group);
+        MakeListLabel(container, kLabelX, kRowHeight * kGhostTrailRow + kLabelY,
+                      UiText(kUiGhostTrail), PanelSizes.RowSize, kListTextColor, kLabelWidth,
+                      kind.Group);
     }
     return true;
 }
@@ -140,7 +136,7 @@ int FindCurrentTrailRow(const wchar_t* setting)
     if (setting[0] == L'\0')
         return 0;
     if (lstrcmpiW(setting, kGhostSetting) == 0)
-        return kGhostRow;
+        return kGhostTrailRow;
     for (size_t i = 0; i < Library.Trails.size(); ++i) {
         if (lstrcmpiW(setting, Library.Trails[i].Path) == 0)
             return static_cast<int>(i) + kTrailFixedRows;

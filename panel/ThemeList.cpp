@@ -78,7 +78,7 @@ void AddThemeRow(LMObj* container, int n, LibraryEntry& entry, const CTheme* the
     const CThemeCursor* cursor = theme && (entry.ContentFlags & ThemeHasCursors)
                                      ? theme->FindCursor(0, kCursorStateNormal, kThemeCursorGroup)
                                      : nullptr;
-    if (cursor && cursor->Animation) {
+    if (HasPicture(cursor)) {
         entry.Preview =
             AddRowPreview(row, *cursor->Animation, kThemePreviewBoxHeight, PreviewLook::Shadowed);
     }

@@ -10,23 +10,15 @@ namespace {
 
 constexpr int kCaptionX = 13;
 constexpr int kCaptionY = 110;
-constexpr int kGhostRow = 1;
-constexpr int kFirstFileRow = 2;
 constexpr int kUiTrailPreview = 66;
 constexpr int kUiTrailHint = 67;
-constexpr int kUiGhostTrail = 74;
-
-bool HasPicture(const CThemeEntry* entry)
-{
-    return entry && entry->Animation && entry->Animation->Bitmap;
-}
 
 void ReplaceCaption(int reload)
 {
     DeleteObjectTree(Library.TrailCaption);
-    const int text = Library.TrailList.Selected == kGhostRow ? kUiGhostTrail
-                     : reload                                ? kUiTrailHint
-                                                             : kUiTrailPreview;
+    const int text = Library.TrailList.Selected == kGhostTrailRow ? kUiGhostTrail
+                     : reload                                     ? kUiTrailHint
+                                                                  : kUiTrailPreview;
     Library.TrailCaption =
         CreateTextLabel(Library.Pages[kTrailsPage], kCaptionX, kCaptionY, UiText(text),
                         PanelSizes.RowSize, 0, kListTextColor, 0, 0);
@@ -83,11 +75,11 @@ void ShowTrailPreview(int reload)
     if (!reload)
         return;
     const int row = Library.TrailList.Selected;
-    const bool ghost = row == kGhostRow;
+    const bool ghost = row == kGhostTrailRow;
     for (LMObj* slider : Library.TrailSliders)
         SetShown(slider, ghost);
     SetShown(Library.TrailPreviewArea, !ghost);
-    const int index = row - kFirstFileRow;
+    const int index = row - kTrailFixedRows;
     if (index < 0 || index >= static_cast<int>(Library.Trails.size()))
         return;
     Library.LoadedTrailTheme = LoadTrailTheme(Library.Trails[static_cast<size_t>(index)].Path);
