@@ -3,7 +3,16 @@
 // the dialog's thread only. The window build and the pages fill them in; the
 // widget factories read them.
 
+#include "CTheme.h"
+#include "LibraryEntry.h"
+
 #include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 class CQVSliderObj;
 class LMObj;
@@ -35,3 +44,103 @@ extern SliderReportFunction PanelSliderReport;
 
 // The panel's handler of slider values (the shadow settings).
 void OnSliderValue(CQVSliderObj* slider, int value);
+
+// The folders the library pages list and the panel's settings key under
+// HKEY_CURRENT_USER. LoadPanelLocations fills the folders; tests put their
+// own.
+extern wchar_t PanelThemesFolder[MAX_PATH];
+extern wchar_t PanelSoundsFolder[MAX_PATH];
+extern std::wstring PanelSettingsKey;
+void LoadPanelLocations();
+
+// The current theme; null is no theme.
+extern std::unique_ptr<CTheme> PanelCurrentTheme;
+
+// The page panels, and the side tabs in their order on the side bar.
+enum PanelPageIndex {
+    kThemesPage,
+    kThemeCursorsPage,
+    kEffectsPage,
+    kTrailsPage,
+    kSoundsPage,
+    kOnlineThemesPage,
+    kSettingsPage,
+    kAboutPage,
+    kPanelPageCount
+};
+enum PanelSideTabIndex {
+    kThemesTab,    // id 2
+    kEffectsTab,   // 60
+    kTrailsTab,    // 79
+    kSoundsTab,    // 102
+    kOnlineTab,    // 3
+    kSettingsTab,  // 29
+    kAboutTab,     // 25
+    kSideTabCount
+};
+
+// One scrollable list: its container, its two bars and scroll parts, the
+// rows the selection and the pointer are on (-2 none), the step the builder
+// set for its scroll arrows and wheel, and the row objects of the latest
+// build (trail, effect and sound-file lists).
+struct PanelList {
+    LMObj* Container = nullptr;
+    LMObj* HoverBar = nullptr;
+    LMObj* SelectionBar = nullptr;
+    LMObj* ScrollFrame = nullptr;
+    LMObj* Thumb = nullptr;
+    int32_t Selected = -2;
+    int32_t Hovered = -2;
+    int32_t RowStep = 1;
+    std::vector<LMObj*> Rows;
+};
+
+// The buttons that ride on the theme list's selection bar, by id.
+struct ThemeRowButtons {
+    LMObj* Properties = nullptr;  // 44
+    LMObj* Delete = nullptr;      // 50
+    LMObj* Website = nullptr;     // 8
+    LMObj* Email = nullptr;       // 7
+    LMObj* Cursors = nullptr;     // 6
+    LMObj* Edit = nullptr;        // 5
+};
+
+// List focus: where the last selection on the effects or sounds page was.
+constexpr int32_t kFocusNone = 0;
+constexpr int32_t kFocusSlots = 1;
+constexpr int32_t kFocusLibrary = 2;
+
+// The library pages: the objects the window build makes for them, and what
+// the list builders and selections keep. The tree owns every object.
+struct LibraryPagesState {
+    std::array<LMObj*, kPanelPageCount> Pages{};
+    std::array<LMObj*, kSideTabCount> SideTabs{};
+    PanelList ThemeList;
+    PanelList TrailList;
+    PanelList EffectSlots;
+    PanelList EffectLibrary;
+    PanelList SoundSlots;
+    PanelList SoundFiles;
+    int32_t AppliedThemeRow = -1;  // the current theme's row; -1 none
+    int32_t ListFocus = kFocusNone;
+    int32_t TrailSpriteRate = kDefaultTrailsPerSecond;  // of the trail previewed
+    // Themes page: the cursor strip (id 51) and the selection bar's buttons.
+    LMObj* CursorStrip = nullptr;
+    ThemeRowButtons RowButtons;
+    // Trails page: the preview area (id 89), the objects of the slider group
+    // shown for the ghost trail, the caption, and the trail theme previewed.
+    LMObj* TrailPreviewArea = nullptr;
+    std::vector<LMObj*> TrailSliders;
+    LMObj* TrailCaption = nullptr;
+    std::unique_ptr<CTheme> LoadedTrailTheme;
+    // Theme cursors page: the grid (id 11), what it shows, and the caption.
+    LMObj* CursorGrid = nullptr;
+    std::vector<LMObj*> CursorGridObjects;
+    LMObj* CursorGridCaption = nullptr;
+    // One record per row after the fixed rows of each library list.
+    std::vector<LibraryEntry> Themes;
+    std::vector<LibraryEntry> Effects;
+    std::vector<LibraryEntry> Trails;
+};
+
+extern LibraryPagesState Library;

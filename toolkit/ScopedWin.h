@@ -103,6 +103,12 @@ struct FindSearch {
     static void Close(HANDLE search) { FindClose(search); }
 };
 
+struct Menu {
+    using Handle = HMENU;
+    static HMENU Invalid() { return nullptr; }
+    static void Close(HMENU menu) { DestroyMenu(menu); }
+};
+
 struct MappedView {
     using Handle = void*;
     static void* Invalid() { return nullptr; }
@@ -113,12 +119,6 @@ struct ChangeNotification {
     using Handle = HANDLE;
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE notification) { FindCloseChangeNotification(notification); }
-};
-
-struct Menu {
-    using Handle = HMENU;
-    static HMENU Invalid() { return nullptr; }
-    static void Close(HMENU menu) { DestroyMenu(menu); }
 };
 
 }  // namespace scoped_traits

@@ -1,7 +1,11 @@
 // Every panel test runs after the toolkit has started with the panel's
-// flags (no toolkit mutex), frames driven by the tests' own ticks.
+// flags (no toolkit mutex), frames driven by the tests' own ticks, and with
+// the interface texts installed beside the test program.
 
 #include "LMToolkit.h"
+#include "Language.h"
+
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +20,13 @@ public:
         std::wstring name = L"TrivanePanelTests" + std::to_wstring(GetCurrentProcessId());
         ASSERT_EQ(1, LMInitialize(GetModuleHandleW(nullptr), name.c_str(),
                                   LMInitReserved | LMInitNoMutex | LMInitDrivenFrames));
+        wchar_t program[MAX_PATH];
+        GetModuleFileNameW(nullptr, program, MAX_PATH);
+        PathRemoveFileSpecW(program);
+        LanguageSource source;
+        source.ProgramFolder = program;
+        source.SettingsKey = L"Software\\TrivaneTests\\panel-no-settings";
+        ASSERT_EQ(1, LoadLanguageFrom(source, nullptr));
     }
 };
 

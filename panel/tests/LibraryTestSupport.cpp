@@ -1,0 +1,135 @@
+#include "LibraryTestSupport.h"
+
+#include "FactorySupport.h"
+#include "PanelFactories.h"
+#include "PanelImages.h"
+#include "ThemeContainerFormat.h"
+
+namespace {
+
+PanelList MakeList(LMObj* page, int width, int barWidth, int barHeight)
+{
+    PanelList list;
+    list.Container = CreateBlankObject(page, 0, 0, width, 306);
+    list.HoverBar = CreateBlankObject(list.Container, 0, 0, barWidth, barHeight);
+    list.SelectionBar = CreateBlankObject(list.Container, 0, 0, barWidth, barHeight);
+    list.HoverBar->Hide();
+    list.SelectionBar->Hide();
+    list.ScrollFrame = CreateBlankObject(page, 600, 0, 17, 361);
+    list.Thumb = CreateBlankObject(list.ScrollFrame, 0, 16, 17, 30);
+    return list;
+}
+
+void BuildThemesPage(LMObj* page)
+{
+    Library.ThemeList = MakeList(page, 590, 564, 62);
+    Library.CursorStrip = CreateBlankObject(page, 15, 135, 584, 64);
+    ThemeRowButtons& b = Library.RowButtons;
+    const std::pair<LMObj**, int> buttons[] = {{&b.Cursors, 498},    {&b.Edit, 528},
+                                               {&b.Properties, 410}, {&b.Website, 450},
+                                               {&b.Email, 470},      {&b.Delete, 430}};
+    for (const auto& [button, x] : buttons)
+        *button = CreateBlankObject(Library.ThemeList.SelectionBar, x, x > 490 ? 5 : 8, 16, 16);
+}
+
+}  // namespace
+
+void LibraryTest::SetUp()
+{
+    PanelTreeTest::SetUp();
+    for (LMObj*& page : Library.Pages)
+        page = CreatePagePanel(147, kPngPageList.Id);
+    for (int i = 0; i < kSideTabCount; ++i)
+        Library.SideTabs[i] = CreateSideTab(Root(), 62 + 40 * i);
+    BuildThemesPage(Library.Pages[kThemesPage]);
+    LMObj* trails = Library.Pages[kTrailsPage];
+    Library.TrailList = MakeList(trails, 566, 566, 80);
+    Library.TrailPreviewArea = CreateBlankObject(trails, 15, 135, 584, 64);
+    Library.TrailSliders = {CreateBlankObject(trails, 100, 300, 200, 6)};
+    Library.TrailSliders[0]->Hide();
+    Library.EffectSlots = MakeList(Library.Pages[kEffectsPage], 300, 276, 80);
+    Library.EffectLibrary = MakeList(Library.Pages[kEffectsPage], 273, 247, 80);
+    Library.SoundSlots = MakeList(Library.Pages[kSoundsPage], 300, 276, 80);
+    Library.SoundFiles = MakeList(Library.Pages[kSoundsPage], 273, 247, 30);
+    Library.CursorGrid = CreateBlankObject(Library.Pages[kThemeCursorsPage], 0, 0, 590, 306);
+
+    CopyTextBounded(PanelThemesFolder, MAX_PATH, themes_.Path().c_str());
+    CopyTextBounded(PanelSoundsFolder, MAX_PATH, soundFiles_.Path().c_str());
+    static LONG counter = 0;
+    key_ = L"Software\\TrivaneTests\\library-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(InterlockedIncrement(&counter));
+    PanelSettingsKey = key_;
+}
+
+void LibraryTest::TearDown()
+{
+    Library = LibraryPagesState{};
+    PanelCurrentTheme.reset();
+    RefreshThemeListsFrom(L"");
+    RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str());
+    PanelThemesFolder[0] = L'\0';
+    PanelSoundsFolder[0] = L'\0';
+    PanelTreeTest::TearDown();
+}
+
+int LibraryTest::ThemeRow(const std::wstring& name) const
+{
+    for (size_t i = 0; i < Library.Themes.size(); ++i) {
+        if (name == Library.Themes[i].DisplayName)
+            return static_cast<int>(i) + 1;
+    }
+    return -1;
+}
+
+std::unique_ptr<CTheme> NamedTheme(const wchar_t* name, const std::vector<TestCursor>& cursors)
+{
+    auto theme = MakeTestTheme(cursors);
+    theme->Name = DuplicateText(name);
+    return theme;
+}
+
+std::unique_ptr<CTheme> SpriteTheme(const wchar_t* name, const std::vector<int>& effects,
+                                    const std::vector<int>& trails)
+{
+    auto theme = NamedTheme(name, {});
+    for (int slot : effects)
+        AddTestEffect(*theme, slot);
+    for (int slot : trails)
+        AddTestTrail(*theme, slot);
+    return theme;
+}
+
+bool SaveWithoutPixels(const std::wstring& path, CTheme& theme, size_t imageOffset)
+{
+    std::string bytes;
+    if (!SaveTestTheme(path, theme) || !ReadBytesFromFile(path, &bytes))
+        return false;
+    uint32_t records = 0;
+    memcpy(&records, bytes.data() + offsetof(ThemeFileHeader, RecordsOffset), 4);
+    const size_t at =
+        sizeof(ThemeFileHeader) + records + imageOffset + offsetof(ImageFields, PixelsSize);
+    if (at + 4 > bytes.size())
+        return false;
+    memset(&bytes[at], 0, 4);
+    return WriteBytesToFile(path, bytes.data(), bytes.size());
+}
+
+bool SaveCutShort(const std::wstring& path, CTheme& theme)
+{
+    std::string bytes;
+    return theme.Save(path.c_str(), 1) && ReadBytesFromFile(path, &bytes) &&
+           WriteBytesToFile(path, bytes.data(), sizeof(ThemeFileHeader) + 8);
+}
+
+std::vector<uint32_t> TextPixels(const std::wstring& text, int size, int bold, COLORREF color)
+{
+    auto state = MakeTextState(L"Default", text.c_str(), size, bold, 0, color, kTextLeft, 0);
+    return PixelsTopDown(*state->Bitmap);
+}
+
+std::vector<uint32_t> LabelPixels(const LMObj* label)
+{
+    if (!label || !label->CurrentState)
+        return {};
+    return PixelsTopDown(*static_cast<const LMBitmapState*>(label->CurrentState)->Bitmap);
+}
