@@ -39,6 +39,13 @@ RegistryWrite Key(HKEY root, const std::wstring& key)
     return {root, key, nullptr, REG_NONE, {}, false};
 }
 
+// A key of verbs, skipped with its commands when the program's path does not
+// fit, so that no verb without a command is left.
+RegistryWrite VerbKey(const std::wstring& key, const std::wstring& program)
+{
+    return {HKEY_CLASSES_ROOT, key, nullptr, REG_NONE, {}, !Fits(program)};
+}
+
 RegistryWrite Text(HKEY root, const std::wstring& key, const wchar_t* name, const wchar_t* data)
 {
     return {root, key, name, REG_SZ, data, false};
@@ -57,11 +64,11 @@ void AddFileType(std::vector<RegistryWrite>* writes, const wchar_t* extension,
     writes->push_back(Text(HKEY_CLASSES_ROOT, extension, nullptr, type.c_str()));
     writes->push_back(Text(HKEY_CLASSES_ROOT, type, nullptr, kThemeDescription));
     writes->push_back(PathText(type + L"\\DefaultIcon", nullptr, icon, icon + L",0"));
-    writes->push_back(Key(HKEY_CLASSES_ROOT, type + L"\\shell"));
-    writes->push_back(Key(HKEY_CLASSES_ROOT, type + L"\\shell\\open"));
+    writes->push_back(VerbKey(type + L"\\shell", paths.Engine));  // the editor's is longer
+    writes->push_back(VerbKey(type + L"\\shell\\open", paths.Engine));
     writes->push_back(PathText(type + L"\\shell\\open\\command", nullptr, paths.Engine,
                                VerbCommand(paths.Engine)));
-    writes->push_back(Key(HKEY_CLASSES_ROOT, type + L"\\shell\\edit"));
+    writes->push_back(VerbKey(type + L"\\shell\\edit", paths.Editor));
     writes->push_back(PathText(type + L"\\shell\\edit\\command", nullptr, paths.Editor,
                                VerbCommand(paths.Editor)));
 }
@@ -78,8 +85,8 @@ void AddControlPanelItem(std::vector<RegistryWrite>* writes, const InstallPaths&
         PathText(key, L"System.Software.TasksFileUrl", paths.TasksFile, paths.TasksFile));
     writes->push_back(PathText(key + L"\\DefaultIcon", nullptr, paths.Engine, paths.Engine + L",0",
                                REG_EXPAND_SZ));
-    writes->push_back(Key(HKEY_CLASSES_ROOT, key + L"\\Shell"));
-    writes->push_back(Key(HKEY_CLASSES_ROOT, key + L"\\Shell\\Open"));
+    writes->push_back(VerbKey(key + L"\\Shell", paths.ControlPanel));
+    writes->push_back(VerbKey(key + L"\\Shell\\Open", paths.ControlPanel));
     writes->push_back(PathText(key + L"\\Shell\\Open\\Command", nullptr, paths.ControlPanel,
                                Quoted(paths.ControlPanel), REG_EXPAND_SZ));
 }

@@ -26,25 +26,27 @@ public:
         return result;
     }
 
-    // Creates the key and stores a text value in it (name null: the default).
+    // Stores a value in the key (name null: the default), making the key.
     void Seed(HKEY root, const std::wstring& key, const wchar_t* name = L"Seed",
               const std::wstring& text = L"x") const;
-    void SeedDword(HKEY root, const std::wstring& key, const wchar_t* name, DWORD value) const;
+    void Seed(HKEY root, const std::wstring& key, const wchar_t* name, DWORD value) const;
     // Seeds a value in base\path and in every key between them.
     void SeedEachLevel(HKEY root, const std::wstring& base, const std::wstring& path) const;
-
     bool Exists(HKEY root, const std::wstring& key) const;
-    // A value as its dump shows it ("REG_SZ text"), or "missing".
-    std::wstring Value(HKEY root, const std::wstring& key, const wchar_t* name = nullptr) const;
+
     // Sorted lines, one per value ("CR\.Trivane [] REG_SZ TrivaneFile") and
-    // one per empty key ("CU\SOFTWARE\Kelmora\Trivane"). Text data shows its
-    // exact size: a missing terminator or an extra NUL shows as "\0".
+    // one per empty key ("CU\SOFTWARE\Kelmora\Trivane"). Text shows its exact
+    // size: a missing terminator or an extra NUL shows as "\0".
     std::vector<std::wstring> Dump() const;
+
+    // Copies a key of the real registry into its view; puts the copy back in
+    // place of the real key (which is removed when there was no copy).
+    void Keep(HKEY root, const std::wstring& key) const;
+    void PutBack(HKEY root, const std::wstring& key) const;
 
 private:
     HKEY View(HKEY root) const;
     void Redirect(bool on) const;
-    void DumpKey(HKEY key, const std::wstring& name, std::vector<std::wstring>* lines) const;
 
     std::wstring base_;
     HKEY views_[3] = {};
