@@ -103,6 +103,12 @@ struct FindSearch {
     static void Close(HANDLE search) { FindClose(search); }
 };
 
+struct Menu {
+    using Handle = HMENU;
+    static HMENU Invalid() { return nullptr; }
+    static void Close(HMENU menu) { DestroyMenu(menu); }
+};
+
 struct MappedView {
     using Handle = void*;
     static void* Invalid() { return nullptr; }
@@ -126,6 +132,7 @@ using ScopedHook = ScopedHandle<scoped_traits::Hook>;
 using ScopedGlobal = ScopedHandle<scoped_traits::GlobalMemory>;
 using ScopedMappedView = ScopedHandle<scoped_traits::MappedView>;
 using ScopedFindSearch = ScopedHandle<scoped_traits::FindSearch>;
+using ScopedMenu = ScopedHandle<scoped_traits::Menu>;
 
 // A window's DC, released to its window.
 class ScopedWindowDC {
