@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr wchar_t kTestKey[] = L"Software\\TrivaneTest";
 const HKEY kRoots[3] = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
 const wchar_t* const kViewNames[3] = {L"CR", L"CU", L"LM"};
 
@@ -54,21 +53,15 @@ void DumpKey(HKEY key, const std::wstring& name, std::vector<std::wstring>* line
 
 RegistryViews::RegistryViews()
 {
-    static LONG counter = 0;
-    base_ = std::wstring(kTestKey) + L"\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(InterlockedIncrement(&counter));
     for (int i = 0; i < 3; ++i)
-        RegCreateKeyExW(HKEY_CURRENT_USER, (base_ + L"\\" + kViewNames[i]).c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS, nullptr, &views_[i], nullptr);
+        RegCreateKeyExW(HKEY_CURRENT_USER, (base_.Subkey() + L"\\" + kViewNames[i]).c_str(), 0,
+                        nullptr, 0, KEY_ALL_ACCESS, nullptr, &views_[i], nullptr);
 }
 
 RegistryViews::~RegistryViews()
 {
     for (HKEY view : views_)
         RegCloseKey(view);
-    RegDeleteTreeW(HKEY_CURRENT_USER, base_.c_str());
-    // Gone only when no other test still holds views under it.
-    RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
 }
 
 HKEY RegistryViews::View(HKEY root) const

@@ -1,8 +1,10 @@
 #pragma once
 // Private registry views for code that writes HKEY_CLASSES_ROOT,
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE: the subkeys CR, CU and LM of
-// HKCU "Software\TrivaneTest\<unique>" stand in for the three roots while a
-// call runs inside them. Keys are named by the root they stand for.
+// a test's own registry key stand in for the three roots while a call runs
+// inside them. Keys are named by the root they stand for.
+
+#include "TestRegistryKey.h"
 
 #include <windows.h>
 
@@ -48,6 +50,6 @@ private:
     HKEY View(HKEY root) const;
     void Redirect(bool on) const;
 
-    std::wstring base_;
+    TestRegistryKey base_{L"views"};
     HKEY views_[3] = {};
 };

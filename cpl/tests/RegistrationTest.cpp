@@ -1,7 +1,7 @@
 // Registration in private registry views, with the library in a folder
 // F = "<temporary folder>\Reg & Co 7" and a world that gives the system
 // version, the library's path and the engine window, logs the stop request
-// and the removals, and fails a chosen call.
+// and the keys opened, and fails a chosen call.
 
 #include "Registration.h"
 #include "CplModule.h"
@@ -28,13 +28,6 @@ const std::wstring kNameSpace =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\ControlPanel\\NameSpace";
 const std::wstring kHandlers = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Controls "
                                L"Folder\\Mouse\\shellex\\PropertySheetHandlers";
-
-std::string Hex(uintptr_t value)
-{
-    char text[24];
-    snprintf(text, sizeof(text), "%#llx", static_cast<unsigned long long>(value));
-    return text;
-}
 
 // A call ("open", "create", "delete", "file") that fails with Status, under
 // Root (any when null) and on Key (any when empty).
@@ -70,9 +63,12 @@ public:
     LRESULT SendMessageTimeoutW(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags,
                                 UINT timeoutMs, DWORD_PTR*) override
     {
-        Log.push_back("send " + Hex(reinterpret_cast<uintptr_t>(window)) + " " + Hex(message) +
-                      " " + Hex(wParam) + " " + Hex(lParam) + " " + Hex(flags) + " " +
-                      std::to_string(timeoutMs));
+        std::string line = "send";
+        for (uintptr_t value :
+             {reinterpret_cast<uintptr_t>(window), uintptr_t(message), uintptr_t(wParam),
+              uintptr_t(lParam), uintptr_t(flags), uintptr_t(timeoutMs)})
+            line += " " + std::to_string(value);
+        Log.push_back(line);
         return SendResult;
     }
     void Sleep(DWORD milliseconds) override
@@ -82,6 +78,7 @@ public:
     LSTATUS RegOpenKeyExW(HKEY root, const wchar_t* key, DWORD options, REGSAM access,
                           HKEY* opened) override
     {
+        Log.push_back("open");
         LSTATUS status = Fails("open", root, key);
         return status ? status : EngineWorld::RegOpenKeyExW(root, key, options, access, opened);
     }
@@ -96,14 +93,8 @@ public:
     }
     LSTATUS RegDeleteKeyW(HKEY root, const wchar_t* key) override
     {
-        Log.push_back("delete");
         LSTATUS status = Fails("delete", root, key);
         return status ? status : EngineWorld::RegDeleteKeyW(root, key);
-    }
-    LSTATUS RegDeleteValueW(HKEY key, const wchar_t* name) override
-    {
-        Log.push_back("delete");
-        return EngineWorld::RegDeleteValueW(key, name);
     }
     HANDLE CreateFileW(const wchar_t* path, DWORD access, DWORD share,
                        SECURITY_ATTRIBUTES* security, DWORD disposition, DWORD flags,
@@ -139,12 +130,12 @@ protected:
     EngineWorld* previous_ = nullptr;
 };
 
-// F (or, given its length, a folder of x's) and private views that hold the
-// Run key with a value of another program.
+// F (or another name, or a folder of x's that makes F that long) and private
+// views that hold the Run key with a value of another program.
 struct Scene {
-    explicit Scene(RegistrationWorld& world, size_t folderChars = 0)
+    explicit Scene(RegistrationWorld& world, size_t folderChars = 0,
+                   std::wstring name = L"Reg & Co 7")
     {
-        std::wstring name = L"Reg & Co 7";
         if (folderChars)
             name.assign(folderChars - Temp.Path().size() - 1, L'x');
         Folder = Temp.File(name);
@@ -293,9 +284,10 @@ TEST_F(RegistrationTest, TheTaskFileRunsTheControlPanelByItsShortPath)
         L"    </category>\r\n"
         L"  </application>\r\n"
         L"</applications>\r\n";
+    // Without the program, the path in quotes: as given, "%" and all.
     for (bool present : {true, false}) {
         SCOPED_TRACE(present ? "with the control panel" : "without it");
-        Scene scene(world_);
+        Scene scene(world_, 0, present ? L"Reg & Co 7" : L"Reg %TEMP% & Co");
         std::wstring program = scene.Folder + L"\\Trivane Control Panel.exe";
         std::wstring command = L"\"" + program + L"\"";
         wchar_t shortPath[MAX_PATH] = {};
@@ -318,9 +310,9 @@ TEST_F(RegistrationTest, TheTaskFileRunsTheControlPanelByItsShortPath)
 
 TEST_F(RegistrationTest, ARunningEngineIsAskedToStopBeforeTheFirstRemoval)
 {
-    const std::string shutdown = Hex(RegisterWindowMessageW(L"WM_TRV_SHUTDOWN"));
-    const std::vector<std::string> stop = {"send 0x1234 " + shutdown + " 0 0 0x2 5000",
-                                           "send 0x1234 0x7b8 0 0 0x2 5000", "sleep 500"};
+    const std::string shutdown = std::to_string(RegisterWindowMessageW(L"WM_TRV_SHUTDOWN"));
+    const std::vector<std::string> stop = {"send 4660 " + shutdown + " 0 0 2 5000",
+                                           "send 4660 1976 0 0 2 5000", "sleep 500"};
     HWND engine = reinterpret_cast<HWND>(0x1234);
     struct Row {
         const char* Label;
@@ -337,7 +329,7 @@ TEST_F(RegistrationTest, ARunningEngineIsAskedToStopBeforeTheFirstRemoval)
         Scene scene(world_);
         scene.Views.Seed(CR, L"TrivaneFile");
         EXPECT_EQ(S_OK, scene.Unregister());
-        auto firstRemoval = std::find(world_.Log.begin(), world_.Log.end(), "delete");
+        auto firstRemoval = std::find(world_.Log.begin(), world_.Log.end(), "open");
         EXPECT_EQ(row.Engine ? stop : std::vector<std::string>(),
                   std::vector<std::string>(world_.Log.begin(), firstRemoval));
         EXPECT_FALSE(scene.Views.Exists(CR, L"TrivaneFile"));
@@ -351,9 +343,9 @@ TEST_F(RegistrationTest, ARunningEngineIsAskedToStopBeforeTheFirstRemoval)
 TEST_F(RegistrationTest, VersionsAndFailuresChangeOnlyWhatTheyExplain)
 {
     const HRESULT denied = static_cast<HRESULT>(0x80070005);
-    const std::wstring item = L"CLSID\\" + kItemId;
-    const std::wstring itemIcon = item + L"\\DefaultIcon";
-    const std::wstring icon = L"TrivaneFile\\DefaultIcon";
+    const HRESULT tooLong = static_cast<HRESULT>(0x800700CE);
+    const std::wstring item = L"+CLSID\\" + kItemId;
+    const std::wstring icon = L"+TrivaneFile\\DefaultIcon";
     const std::vector<std::wstring> noItem = {L"-" + kItemId, L"-links.xml file"};
     struct Row {
         const char* Label;
@@ -368,29 +360,19 @@ TEST_F(RegistrationTest, VersionsAndFailuresChangeOnlyWhatTheyExplain)
         {"5.1", 0x501, {}, 0, S_OK, noItem},
         {"5.2", 0x502, {}, 0, S_OK, noItem},
         {"10.0", 0xA00, {}, 0, S_OK, noItem},
-        {"10.0 unregistering",
-         0xA00,
-         {"delete", CR, L"", 0},
-         0,
-         S_OK,
-         {L"+" + item, L"+" + itemIcon}},
+        {"10.0 removal", 0xA00, {"delete", CR, L"", 0}, 0, S_OK, {item, item + L"\\DefaultIcon"}},
         {"HKLM write denied", 0x601, {"create", LM, L"", 5}, 0, denied, {L"-LM\\"}},
         {"no Run key", 0x601, {"open", CU, kRun, 2}, 0, HRESULT(0x80070002), {L"-Run [Trivane]"}},
         // Wine run by root writes read-only files: the world refuses instead.
         {"links.xml read-only", 0x601, {"file", nullptr, L"", 5}, 0, denied, {L"-links.xml file"}},
         {"links.xml held open", 0x601, {"hold", nullptr, L"", 0}, 0, HRESULT(0x80070020), {}},
-        {"240 characters",
+        {"240 characters", 0x601, {}, 240, tooLong, {L"-edit", L"-Open", L"-links.xml file"}},
+        {"removal denied",
          0x601,
-         {},
-         240,
-         HRESULT(0x800700CE),
-         {L"-edit", L"-Open", L"-links.xml file"}},
-        {"one removal denied",
-         0x601,
-         {"delete", CR, icon, 5},
+         {"delete", CR, icon.substr(1), 5},
          0,
          denied,
-         {L"+TrivaneFile", L"+" + icon}},
+         {L"+TrivaneFile", icon}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Label);
@@ -400,9 +382,10 @@ TEST_F(RegistrationTest, VersionsAndFailuresChangeOnlyWhatTheyExplain)
             world_.Version = changed ? row.Version : 0x601;
             world_.Fail = changed ? row.Fail : Failure{};
             Scene scene(world_, changed ? row.FolderChars : 0);
-            for (const std::wstring& key : {std::wstring(L".Trivane"), icon, itemIcon}) {
+            for (const std::wstring& key :
+                 {std::wstring(L"+.Trivane"), icon, item + L"\\DefaultIcon"}) {
                 if (removal)
-                    scene.Views.SeedEachLevel(CR, L"", key);
+                    scene.Views.SeedEachLevel(CR, L"", key.substr(1));
             }
             ScopedFile held;
             if (changed && row.Fail.Call == "hold")
