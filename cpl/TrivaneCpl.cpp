@@ -3,6 +3,7 @@
 
 #include "CShellExtClassFactory.h"
 #include "CplModule.h"
+#include "Registration.h"
 #include "StandAloneSheet.h"
 
 #include <windows.h>
@@ -26,16 +27,14 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
     return cpl::GetClassObject(rclsid, riid, ppv);
 }
 
-// Registration of the file types, autostart and control-panel item comes
-// later; until then both succeed and change nothing.
 STDAPI DllRegisterServer()
 {
-    return S_OK;
+    return cpl::RegisterServer();
 }
 
 STDAPI DllUnregisterServer()
 {
-    return S_OK;
+    return cpl::UnregisterServer();
 }
 
 extern "C" BOOL WINAPI StandAloneCPL(HWND* sheet)

@@ -151,6 +151,58 @@ LSTATUS EngineWorld::RegCloseKey(HKEY key)
     return ::RegCloseKey(key);
 }
 
+LSTATUS EngineWorld::RegCreateKeyExW(HKEY root, const wchar_t* subkey, DWORD reserved,
+                                     wchar_t* className, DWORD options, REGSAM access,
+                                     SECURITY_ATTRIBUTES* security, HKEY* key, DWORD* disposition)
+{
+    return ::RegCreateKeyExW(root, subkey, reserved, className, options, access, security, key,
+                             disposition);
+}
+
+LSTATUS EngineWorld::RegDeleteKeyW(HKEY root, const wchar_t* subkey)
+{
+    return ::RegDeleteKeyW(root, subkey);
+}
+
+LSTATUS EngineWorld::RegDeleteValueW(HKEY key, const wchar_t* name)
+{
+    return ::RegDeleteValueW(key, name);
+}
+
+LSTATUS EngineWorld::RegQueryInfoKeyW(HKEY key, wchar_t* className, DWORD* classChars,
+                                      DWORD* reserved, DWORD* subkeys, DWORD* longestSubkey,
+                                      DWORD* longestClass, DWORD* values, DWORD* longestValueName,
+                                      DWORD* longestValue, DWORD* securityBytes,
+                                      FILETIME* lastWrite)
+{
+    return ::RegQueryInfoKeyW(key, className, classChars, reserved, subkeys, longestSubkey,
+                              longestClass, values, longestValueName, longestValue, securityBytes,
+                              lastWrite);
+}
+
+BOOL EngineWorld::GetVersionExW(OSVERSIONINFOW* version)
+{
+    return ::GetVersionExW(version);
+}
+
+DWORD EngineWorld::GetShortPathNameW(const wchar_t* path, wchar_t* buffer, DWORD chars)
+{
+    return ::GetShortPathNameW(path, buffer, chars);
+}
+
+HANDLE EngineWorld::CreateFileW(const wchar_t* path, DWORD access, DWORD share,
+                                SECURITY_ATTRIBUTES* security, DWORD disposition, DWORD flags,
+                                HANDLE templateFile)
+{
+    return ::CreateFileW(path, access, share, security, disposition, flags, templateFile);
+}
+
+BOOL EngineWorld::WriteFile(HANDLE file, const void* data, DWORD bytes, DWORD* written,
+                            OVERLAPPED* overlapped)
+{
+    return ::WriteFile(file, data, bytes, written, overlapped);
+}
+
 UINT EngineWorld::RegisterWindowMessageW(const wchar_t* name)
 {
     return ::RegisterWindowMessageW(name);

@@ -62,6 +62,26 @@ public:
                                    const BYTE* data, DWORD bytes);
     virtual LSTATUS RegCloseKey(HKEY key);
 
+    // Registration of the settings page: its keys, the system version that
+    // decides its control-panel item, and the item's task file.
+    virtual LSTATUS RegCreateKeyExW(HKEY root, const wchar_t* subkey, DWORD reserved,
+                                    wchar_t* className, DWORD options, REGSAM access,
+                                    SECURITY_ATTRIBUTES* security, HKEY* key, DWORD* disposition);
+    virtual LSTATUS RegDeleteKeyW(HKEY root, const wchar_t* subkey);
+    virtual LSTATUS RegDeleteValueW(HKEY key, const wchar_t* name);
+    virtual LSTATUS RegQueryInfoKeyW(HKEY key, wchar_t* className, DWORD* classChars,
+                                     DWORD* reserved, DWORD* subkeys, DWORD* longestSubkey,
+                                     DWORD* longestClass, DWORD* values, DWORD* longestValueName,
+                                     DWORD* longestValue, DWORD* securityBytes,
+                                     FILETIME* lastWrite);
+    virtual BOOL GetVersionExW(OSVERSIONINFOW* version);
+    virtual DWORD GetShortPathNameW(const wchar_t* path, wchar_t* buffer, DWORD chars);
+    virtual HANDLE CreateFileW(const wchar_t* path, DWORD access, DWORD share,
+                               SECURITY_ATTRIBUTES* security, DWORD disposition, DWORD flags,
+                               HANDLE templateFile);
+    virtual BOOL WriteFile(HANDLE file, const void* data, DWORD bytes, DWORD* written,
+                           OVERLAPPED* overlapped);
+
     // Windows and messages.
     virtual UINT RegisterWindowMessageW(const wchar_t* name);
     virtual ATOM RegisterClassExW(const WNDCLASSEXW* windowClass);

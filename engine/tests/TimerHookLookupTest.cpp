@@ -206,7 +206,8 @@ TEST_F(WriteRegStringTest, StoresTextWithItsTerminator)
 {
     for (const wchar_t* text : {L"C:\\Engine\\Trivane.exe", L""}) {
         SCOPED_TRACE(testing::Message() << "text [" << text << "]");
-        WriteRegString(text, HKEY_CURRENT_USER, subkey_.c_str(), L"Value");
+        EXPECT_EQ(ERROR_SUCCESS,
+                  WriteRegString(text, HKEY_CURRENT_USER, subkey_.c_str(), L"Value"));
         DWORD type = 0;
         DWORD bytes = 0;
         wchar_t read[64] = {};
@@ -223,7 +224,8 @@ TEST_F(WriteRegStringTest, StoresTextWithItsTerminator)
 TEST_F(WriteRegStringTest, AMissingKeyIsLeftMissing)
 {
     std::wstring missing = subkey_ + L"\\Missing";
-    WriteRegString(L"x", HKEY_CURRENT_USER, missing.c_str(), L"Value");
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              WriteRegString(L"x", HKEY_CURRENT_USER, missing.c_str(), L"Value"));
     HKEY key = nullptr;
     EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, missing.c_str(), 0, KEY_READ, &key));
 }
