@@ -44,8 +44,7 @@ void SetGreyed(bool greyed)
     PageState.Greyed = greyed ? 1 : 0;
     ShowButton(kBarDisable, !greyed);
     ShowButton(kBarEnable, greyed);
-    HWND page = PageState.Page;
-    SendMessageW(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+    NotifyPageChanged();
     ThemePane.SetPreviewEnabled(greyed ? 0 : 1);
 }
 

@@ -12,17 +12,13 @@ namespace cpl {
 
 namespace {
 
-constexpr int kTextCentred = 2;
 constexpr int kHandCursor = 14;
 constexpr int kButtonHoverMode = 1;
 
 // The order every factory ends with.
 std::unique_ptr<CQVObj> Place(std::unique_ptr<CQVObj> object, LMObj* parent, int x, int y)
 {
-    object->SetParent(parent);
-    object->Realize();
-    object->MoveTo(x, y);
-    object->Show();
+    PlaceObject(*object, parent, x, y);
     return object;
 }
 
@@ -48,6 +44,14 @@ LMBitmapState* AddImageState(CQVObj& object, int pngId)
 }
 
 }  // namespace
+
+void PlaceObject(LMObj& object, LMObj* parent, int x, int y)
+{
+    object.SetParent(parent);
+    object.Realize();
+    object.MoveTo(x, y);
+    object.Show();
+}
 
 LMBitmap* LoadPngResourceBitmap(int pngId)
 {
@@ -111,20 +115,26 @@ std::unique_ptr<CQVObj> CreateBlankObj(LMObj* parent, int x, int y, int width, i
     return Place(std::move(object), parent, x, y);
 }
 
+void AddTextButtonStates(CQVObj& object, const wchar_t* text, const wchar_t* face, int size,
+                         COLORREF awayColor, COLORREF overColor, int flags)
+{
+    int bold = (flags & kButtonBold) ? 1 : 0;
+    object.AddState(NewText(L"Away", text, face, size, bold, 0, awayColor));
+    object.AddState(NewText(L"Over", text, face, size, bold, 1, overColor));
+    if (flags & kButtonSelectable) {
+        object.AddState(NewText(L"AwaySelected", text, face, size, 1, 0, awayColor));
+        object.AddState(NewText(L"OverSelected", text, face, size, 1, 1, overColor));
+    }
+    object.HoverMode = kButtonHoverMode;
+    object.CursorIndex = kHandCursor;
+}
+
 std::unique_ptr<CQVObj> CreateTextButton(LMObj* parent, int x, int y, const wchar_t* text,
                                          const wchar_t* face, int size, COLORREF awayColor,
                                          COLORREF overColor, int flags)
 {
     auto object = std::make_unique<CQVObj>(LMObjWindowless);
-    int bold = (flags & kButtonBold) ? 1 : 0;
-    object->AddState(NewText(L"Away", text, face, size, bold, 0, awayColor));
-    object->AddState(NewText(L"Over", text, face, size, bold, 1, overColor));
-    if (flags & kButtonSelectable) {
-        object->AddState(NewText(L"AwaySelected", text, face, size, 1, 0, awayColor));
-        object->AddState(NewText(L"OverSelected", text, face, size, 1, 1, overColor));
-    }
-    object->HoverMode = kButtonHoverMode;
-    object->CursorIndex = kHandCursor;
+    AddTextButtonStates(*object, text, face, size, awayColor, overColor, flags);
     return Place(std::move(object), parent, x, y);
 }
 

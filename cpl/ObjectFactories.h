@@ -11,6 +11,15 @@
 
 namespace cpl {
 
+// The page's text: its face and size, alignments, and the colours of its
+// link-like buttons.
+constexpr wchar_t kPageFace[] = L"Segoe UI";
+constexpr int kPageTextSize = 9;
+constexpr int kTextLeft = 1;
+constexpr int kTextCentred = 2;
+constexpr COLORREF kLinkAwayColor = 0xFF0000;
+constexpr COLORREF kLinkOverColor = 0xFF3333;
+
 // Flags of CreateTextButton.
 constexpr int kButtonSelectable = 1;  // also "AwaySelected" and "OverSelected"
 constexpr int kButtonBold = 2;
@@ -39,6 +48,15 @@ std::unique_ptr<CQVObj> CreateBlankObj(LMObj* parent, int x, int y, int width, i
 std::unique_ptr<CQVObj> CreateTextButton(LMObj* parent, int x, int y, const wchar_t* text,
                                          const wchar_t* face, int size, COLORREF awayColor,
                                          COLORREF overColor, int flags);
+
+// The text button's states, hover mode and cursor on an object of any
+// CQVObj class; CreateTextButton and the options pane's tabs share it.
+void AddTextButtonStates(CQVObj& object, const wchar_t* text, const wchar_t* face, int size,
+                         COLORREF awayColor, COLORREF overColor, int flags);
+
+// The order every factory ends with: under parent, realized, its visible
+// top-left at (x, y), shown.
+void PlaceObject(LMObj& object, LMObj* parent, int x, int y);
 
 // The library's PNG resource in a new bitmap (alpha, shared DC), or null.
 LMBitmap* LoadPngResourceBitmap(int pngId);

@@ -6,6 +6,7 @@
 
 #include "COptionsPane.h"
 #include "CThemePane.h"
+#include "ChildDialogs.h"
 #include "CplModule.h"
 #include "CplResources.h"
 #include "CplSettings.h"
@@ -32,10 +33,6 @@ SettingsPageState PageState;
 
 namespace {
 
-constexpr wchar_t kButtonFace[] = L"Segoe UI";
-constexpr int kButtonSize = 9;
-constexpr COLORREF kButtonAwayColor = 0xFF0000;
-constexpr COLORREF kButtonOverColor = 0xFF3333;
 constexpr int kButtonTop = 2;
 
 struct BarButtonSpec {
@@ -51,11 +48,6 @@ constexpr BarButtonSpec kBarButtons[] = {
     {kBarMoreThemes, 135, L"More themes...", 0},    {kBarProperties, 245, L"Properties", 0},
     {kBarOptions, 333, L"Options >>", kButtonBold}, {kBarThemes, 0, L"<< Themes", kButtonBold},
 };
-
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
 
 void CreateSettingsKey()
 {
@@ -78,23 +70,6 @@ void EnableThemedBackground(HWND window)
         enable(window, ETDT_ENABLETAB);
 }
 
-HWND CreateChildDialog(HWND page, int id, DLGPROC procedure)
-{
-    return CreateDialogParamW(Module(), MAKEINTRESOURCEW(id), page, procedure, 0);
-}
-
-// Puts window over the page's placeholder control, at its place and size.
-void PlaceOver(HWND window, HWND page, int placeholderId, bool show)
-{
-    HWND placeholder = GetDlgItem(page, placeholderId);
-    RECT rect{};
-    if (!window || !placeholder || !GetWindowRect(placeholder, &rect))
-        return;
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-    SetWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-}
-
 void BuildPanes(HWND page)
 {
     PageState.ThemePaneWindow = CreateChildDialog(page, IDD_CPL_THEME_PANE, ThemePaneScrollProc);
@@ -111,8 +86,8 @@ void AddBarButtons(CQVObj& bar)
 {
     for (const BarButtonSpec& spec : kBarButtons) {
         CQVObj* button = PageState.Objects.Keep(
-            CreateTextButton(&bar, spec.X, kButtonTop, spec.Text, kButtonFace, kButtonSize,
-                             kButtonAwayColor, kButtonOverColor, spec.Flags));
+            CreateTextButton(&bar, spec.X, kButtonTop, spec.Text, kPageFace, kPageTextSize,
+                             kLinkAwayColor, kLinkOverColor, spec.Flags));
         button->Id = spec.Id;
         PageState.Buttons[spec.Id] = button;
     }
@@ -143,6 +118,9 @@ void ShowStoredState()
     int32_t disabled = 0;
     ReadRegistryDword(&disabled, settings.Root, settings.Key.c_str(), L"Disabled", 0);
     PageState.Greyed = disabled != 0 ? 1 : 0;
+    // The panes were built first: a preview of the chosen theme greys now.
+    if (PageState.Greyed)
+        ThemePane.SetPreviewEnabled(0);
     PageState.Buttons[PageState.Greyed ? kBarDisable : kBarEnable]->Hide();
     PageState.Bar->Show();
 }
@@ -194,6 +172,13 @@ void OnNotify(HWND page, const NMHDR& header)
 HWND LivePageWindow()
 {
     return PageState.Page;
+}
+
+void NotifyPageChanged()
+{
+    HWND page = PageState.Page;
+    if (page)
+        SendMessageW(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
 INT_PTR CALLBACK SettingsPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)

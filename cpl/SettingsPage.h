@@ -50,6 +50,8 @@ INT_PTR CALLBACK SettingsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
 
 // The built page's window, or null.
 HWND LivePageWindow();
+// Tells the sheet that the built page has changes (PSM_CHANGED).
+void NotifyPageChanged();
 
 // A left release on bar button id.
 void RunBarCommand(int32_t id);

@@ -87,6 +87,11 @@ public:
     int MakeShadow(int offsetX, int offsetY, int sharpness, int darkness, int* marginLeft,
                    int* marginTop);
 
+    // Turns the hue of every coloured pixel by hueShift; brightness and
+    // contrast are taken but not used. Defined in cpl/, which alone adjusts
+    // colours.
+    int AdjustColors(int hueShift, int brightness, int contrast);
+
     // Panel helpers, defined in panel/. RenderText is the plain text
     // constructor's body. Downsample shrinks in place by LMSupersampleFactor
     // (box average); 0 and no change unless the factor is 2, 3 or 4 and the

@@ -115,6 +115,12 @@ struct MappedView {
     static void Close(void* view) { UnmapViewOfFile(view); }
 };
 
+struct ChangeNotification {
+    using Handle = HANDLE;
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE notification) { FindCloseChangeNotification(notification); }
+};
+
 }  // namespace scoped_traits
 
 using ScopedGdiObject = ScopedHandle<scoped_traits::GdiObject<HGDIOBJ>>;
@@ -132,6 +138,7 @@ using ScopedHook = ScopedHandle<scoped_traits::Hook>;
 using ScopedGlobal = ScopedHandle<scoped_traits::GlobalMemory>;
 using ScopedMappedView = ScopedHandle<scoped_traits::MappedView>;
 using ScopedFindSearch = ScopedHandle<scoped_traits::FindSearch>;
+using ScopedChangeNotification = ScopedHandle<scoped_traits::ChangeNotification>;
 using ScopedMenu = ScopedHandle<scoped_traits::Menu>;
 
 // A window's DC, released to its window.

@@ -1,5 +1,7 @@
 #include "CplTestSupport.h"
 
+#include "CTheme.h"
+#include "CThemePane.h"
 #include "CplModule.h"
 #include "CplResources.h"
 #include "SettingsPage.h"
@@ -91,6 +93,7 @@ void PageFixture::SetUp()
 {
     cpl::SetModule(GetModuleHandleW(nullptr));
     cpl::PageSettings().Key = settings_.Key();
+    cpl::ThemePane.ThemesFolder = themes_.Path();
     SetWorld(&world_);
     SheetChanges.clear();
     WNDCLASSW windowClass{};
@@ -108,6 +111,10 @@ void PageFixture::TearDown()
     DestroyWindow(host_);
     SetWorld(nullptr);
     cpl::PageSettings() = cpl::SettingsLocation();
+    cpl::ThemePane.ThemesFolder.clear();
+    cpl::ThemePane.PopupMenu = nullptr;
+    cpl::ThemePane.ChosenTheme = ThemeListEntry{};
+    cpl::ThemePane.ChosenPath[0] = L'\0';
 }
 
 HWND PageFixture::OpenPage()
@@ -135,4 +142,34 @@ void PageFixture::Apply()
 bool HasVisibleStyle(HWND window)
 {
     return window && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::string Dword(int32_t value)
+{
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
+}
+
+std::wstring StateName(const LMObj* object)
+{
+    return object && object->CurrentState ? object->CurrentState->Name : L"";
+}
+
+bool WriteCursorTheme(const std::wstring& path, const std::vector<TestCursor>& cursors)
+{
+    CTheme theme;
+    for (const TestCursor& spec : cursors) {
+        auto bitmap = std::make_unique<LMBitmap>(spec.Width, spec.Height, LMBitmapHasAlpha);
+        for (int y = 0; y < spec.Height; ++y) {
+            for (int x = 0; x < spec.Width; ++x)
+                *bitmap->PixelAt(x, y) = 0xFF3366CC;
+        }
+        auto cursor = std::make_unique<CThemeCursor>();
+        cursor->Role = spec.Role;
+        cursor->State = spec.State;
+        cursor->Group = kThemeCursorGroup;
+        std::wstring name = std::to_wstring(spec.Role) + L"-" + std::to_wstring(spec.State);
+        cursor->SetUpAnimation(std::move(bitmap), name.c_str(), LMFrameInterruptible, false);
+        theme.AddCursor(std::move(cursor));
+    }
+    return theme.Save(path.c_str(), 0) == 1;
 }

@@ -5,7 +5,9 @@
 
 #include "CplSettings.h"
 #include "EngineWorld.h"
+#include "LMObj.h"
 #include "MessageBoxRecorder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +50,8 @@ private:
 };
 
 // The page (the test program's own resources) under a hidden window that
-// records PSM_CHANGED, with the recording world and the test's settings key
-// in place and message boxes recorded.
+// records PSM_CHANGED, with the recording world, the test's settings key and
+// an empty Themes folder of its own in place and message boxes recorded.
 class PageFixture : public testing::Test {
 protected:
     void SetUp() override;
@@ -61,6 +63,7 @@ protected:
 
     RecordingWorld world_;
     TestSettingsKey settings_;
+    TempFolder themes_;
     MessageBoxRecorder boxes_;
     HWND host_ = nullptr;
     HWND page_ = nullptr;
@@ -68,6 +71,21 @@ protected:
 
 // The wParam of each PSM_CHANGED the host got.
 extern std::vector<WPARAM> SheetChanges;
+
+// The four bytes of a DWORD value.
+std::string Dword(int32_t value);
+// The name of an object's current state; empty without one.
+std::wstring StateName(const LMObj* object);
+
+// One one-frame opaque cursor of a test theme.
+struct TestCursor {
+    int32_t Role;
+    int32_t State;  // 1 normal, 2 pressed
+    int Width;
+    int Height;
+};
+// Saves a ".Trivane" theme of those cursors; true when it was written.
+bool WriteCursorTheme(const std::wstring& path, const std::vector<TestCursor>& cursors);
 
 // True when the window has WS_VISIBLE itself (its hidden host aside).
 bool HasVisibleStyle(HWND window);

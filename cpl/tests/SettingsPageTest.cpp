@@ -21,11 +21,6 @@ using namespace cpl;
 
 namespace {
 
-std::string Dword(DWORD value)
-{
-    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
-}
-
 std::string Text(const wchar_t* text)
 {
     return std::string(reinterpret_cast<const char*>(text), (wcslen(text) + 1) * sizeof(wchar_t));
