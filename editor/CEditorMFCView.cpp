@@ -120,8 +120,8 @@ void CEditorMFCView::OnInitialUpdate()
     SetWindowPos(TabHost, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     CreatePagesAndPanes();
-    if (!CursorsPage || !EffectsPage || !TrailsPage || !SoundsPage || !CursorPane ||
-        !EffectPane || !TrailPane)
+    if (!CursorsPage || !EffectsPage || !TrailsPage || !SoundsPage || !CursorPane || !EffectPane ||
+        !TrailPane)
         return;
     CreatePaneTitleBars();
     CreateCursorsScene();
@@ -151,8 +151,8 @@ void CEditorMFCView::OnInitialUpdate()
     GetClientRect(GetSafeHwnd(), &client);
     OnSize(0, client.right, client.bottom);
     ShowPages();
-    for (LMObj* object : {static_cast<LMObj*>(CursorGrid), CursorGridContainer, CursorsFrame,
-                          CursorsRoot}) {
+    for (LMObj* object :
+         {static_cast<LMObj*>(CursorGrid), CursorGridContainer, CursorsFrame, CursorsRoot}) {
         if (object)
             object->Show();
     }
@@ -182,8 +182,7 @@ void CEditorMFCView::CreatePagesAndPanes()
          &CursorPane},
         {kIdEffectsPage, EffectsPageDlgProc, kIdEffectPane, EffectPaneDlgProc, &EffectsPage,
          &EffectPane},
-        {kIdTrailsPage, TrailsPageDlgProc, kIdTrailPane, TrailPaneDlgProc, &TrailsPage,
-         &TrailPane},
+        {kIdTrailsPage, TrailsPageDlgProc, kIdTrailPane, TrailPaneDlgProc, &TrailsPage, &TrailPane},
     };
     for (const PageSpec& spec : specs) {
         HWND page = CreateChildDialog(spec.Page, TabHost, spec.PageProc, true);
@@ -237,8 +236,8 @@ void CEditorMFCView::CreateCursorsScene()
     CursorsRoot->Movable = 0;
     CursorsRoot->Realize();
 
-    auto* frameState = new LMRectangularState(L"Default", RGB(0x78, 0x78, 0x78), 192,
-                                              RGB(0xFF, 0xFF, 0xFF), 255);
+    auto* frameState =
+        new LMRectangularState(L"Default", RGB(0x78, 0x78, 0x78), 192, RGB(0xFF, 0xFF, 0xFF), 255);
     frameState->SetSize(w, h);
     frameState->SetHitMode(LMHitWholeFrame);
     frameState->PassThrough = 0;
@@ -305,8 +304,9 @@ void CEditorMFCView::CreateCursorsScene()
 
 void CEditorMFCView::CreateCursorsLinks()
 {
-    const std::pair<int, const wchar_t*> links[] = {{editor::kQVNormalLink, L"View normal state"},
-                                                    {editor::kQVPressedLink, L"View pressed state"}};
+    const std::pair<int, const wchar_t*> links[] = {
+        {editor::kQVNormalLink, L"View normal state"},
+        {editor::kQVPressedLink, L"View pressed state"}};
     for (const auto& [kind, text] : links) {
         auto* link = Own(std::make_unique<editor::CQVObj>(LMObjWindowless, this));
         link->Kind = kind;
@@ -337,8 +337,8 @@ void CEditorMFCView::CreateGridScene(int grid)
     root->Realize();
     root->Show();
 
-    auto* state = new LMRectangularState(L"Default", RGB(0xA0, 0xA0, 0xA0), 192,
-                                         RGB(0xFF, 0xFF, 0xFF), 255);
+    auto* state =
+        new LMRectangularState(L"Default", RGB(0xA0, 0xA0, 0xA0), 192, RGB(0xFF, 0xFF, 0xFF), 255);
     state->SetSize(area.right - area.left, area.bottom - area.top);
     state->SetHitMode(LMHitWholeFrame);
     state->PassThrough = 0;
@@ -456,6 +456,5 @@ editor::CQVObj* CEditorMFCView::Item(int index) const
 
 LMObj* CEditorMFCView::PaneTitleText(int grid) const
 {
-    return grid >= 0 && grid < kGridCount ? titles_[static_cast<size_t>(grid)].Text.get()
-                                          : nullptr;
+    return grid >= 0 && grid < kGridCount ? titles_[static_cast<size_t>(grid)].Text.get() : nullptr;
 }

@@ -41,10 +41,10 @@ int EnableTabTexture(HWND window)
     // Only a uxtheme that the process already uses: loading it here would
     // theme a dialog whose controls are not themed.
     HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-    auto enable = uxtheme ? reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
-                                reinterpret_cast<void*>(
-                                    GetProcAddress(uxtheme, "EnableThemeDialogTexture")))
-                          : nullptr;
+    auto enable =
+        uxtheme ? reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
+                      reinterpret_cast<void*>(GetProcAddress(uxtheme, "EnableThemeDialogTexture")))
+                : nullptr;
     if (!enable)
         return 0;
     enable(window, ETDT_ENABLETAB);

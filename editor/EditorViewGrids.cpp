@@ -271,7 +271,7 @@ void CEditorMFCView::OnGridClick(editor::CQVObj& object, int x, int y)
         return;
     // The cell's own item, whichever items before it lack an image.
     int item = slot.Layout.Cells[static_cast<size_t>(cell)].Item;
-    int selected = grid == kCursorsTab ? SelectedCursor
+    int selected = grid == kCursorsTab   ? SelectedCursor
                    : grid == kEffectsTab ? SelectedEffect
                                          : SelectedTrail;
     if (item == selected) {

@@ -29,8 +29,7 @@ constexpr int kLinkTop = 5;
 // its state's new size.
 constexpr int kTakeNewSize = 2;
 
-const wchar_t* const kTabTexts[kTabCount] = {L"Cursors", L"Special effects", L"Trails",
-                                             L"Sounds"};
+const wchar_t* const kTabTexts[kTabCount] = {L"Cursors", L"Special effects", L"Trails", L"Sounds"};
 
 // Windows get no negative sizes: a client area too small gives them none.
 void SizeWindow(HWND window, int width, int height)

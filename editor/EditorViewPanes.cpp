@@ -85,6 +85,6 @@ void CEditorMFCView::SetPaneTitle(int grid, const wchar_t* text)
     PaneTitle& title = titles_[static_cast<size_t>(grid)];
     title.Text.reset();
     if (title.Host)
-        title.Text = CreateTextObject(title.Host, kTitleOrigin.x, kTitleOrigin.y, text,
-                                      L"Segoe UI", 9, 1, RGB(0, 0, 0), 0);
+        title.Text = CreateTextObject(title.Host, kTitleOrigin.x, kTitleOrigin.y, text, L"Segoe UI",
+                                      9, 1, RGB(0, 0, 0), 0);
 }
