@@ -240,7 +240,7 @@ TEST_F(EditorViewTest, TheViewsDialogsAndImagesAreTheEditorsOwn)
     EXPECT_EQ(0xFF000000u, *marker->PixelAt(9, 9)) << "the marker's centre";
 }
 
-TEST(EditorRoutines, FillSolidRectLeavesTheLastColumnAndRowOfTheRectangle)
+TEST(EditorRoutines, FillSolidRectLeavesTheLastColumnAndRowAndDialogTextsAreCopiedOrNull)
 {
     DibCanvas canvas(16, 16);
     canvas.Fill(0x00123456);
