@@ -55,6 +55,49 @@ std::unique_ptr<LMBitmapState> MakeHotSpotMarker()
     return state;
 }
 
+// The steps every fixed object of a scene ends with.
+template <typename T> T* PlaceFixed(T* object, LMState* state, LMObj* parent, int x, int y)
+{
+    if (state)
+        object->AddState(state);
+    object->Movable = 0;
+    object->SetParent(parent);
+    object->Realize();
+    object->MoveTo(x, y);
+    return object;
+}
+
+// A white area in a grey border that the pointer hits.
+LMRectangularState* SceneRectangle(COLORREF border, int width, int height)
+{
+    auto* state = new LMRectangularState(L"Default", border, 192, RGB(0xFF, 0xFF, 0xFF), 255);
+    state->SetSize(width, height);
+    state->SetHitMode(LMHitWholeFrame);
+    state->PassThrough = 0;
+    return state;
+}
+
+LMBlankState* SceneBlank(int width, int height)
+{
+    auto* state = new LMBlankState(L"Default");
+    state->SetSize(width, height);
+    state->SetHitMode(LMHitWholeFrame);
+    return state;
+}
+
+// The background image stretched to the size, or null without the image.
+LMBitmapState* SceneBackground(int width, int height)
+{
+    LMBitmap* bitmap = LoadPngResourceBitmap(kIdCursorsBackgroundPng);
+    if (!bitmap)
+        return nullptr;
+    auto* state = new LMBitmapState(L"Default0", bitmap);
+    state->ResizeBitmap(width, height, kBackgroundBorder, kBackgroundBorder, kBackgroundBorder,
+                        kBackgroundBorder, 1, 1);
+    state->SetHitMode(LMHitNever);
+    return state;
+}
+
 LMTextState* SceneText(const wchar_t* name, const wchar_t* text, int bold, int underline,
                        COLORREF colour, int alignment)
 {
@@ -235,66 +278,29 @@ void CEditorMFCView::CreateCursorsScene()
     CursorsRoot = Own(std::make_unique<LMObj>(CursorsSceneHost));
     CursorsRoot->Movable = 0;
     CursorsRoot->Realize();
-
-    auto* frameState =
-        new LMRectangularState(L"Default", RGB(0x78, 0x78, 0x78), 192, RGB(0xFF, 0xFF, 0xFF), 255);
-    frameState->SetSize(w, h);
-    frameState->SetHitMode(LMHitWholeFrame);
-    frameState->PassThrough = 0;
-    CursorsFrame = Own(std::make_unique<LMObj>(LMObjWindowless));
-    CursorsFrame->AddState(frameState);
-    CursorsFrame->Movable = 0;
-    CursorsFrame->SetParent(CursorsRoot);
-    CursorsFrame->Realize();
-    CursorsFrame->MoveTo(0, 0);
-
-    auto* containerState = new LMBlankState(L"Default");
-    containerState->SetSize(w, h - kTitleRowHeight);
-    containerState->SetHitMode(LMHitWholeFrame);
-    CursorGridContainer = Own(std::make_unique<LMObj>(LMObjWindowless));
-    CursorGridContainer->AddState(containerState);
-    CursorGridContainer->Movable = 0;
-    CursorGridContainer->SetParent(CursorsFrame);
-    CursorGridContainer->Realize();
-    CursorGridContainer->MoveTo(0, kTitleRowHeight);
+    CursorsFrame = PlaceFixed(Own(std::make_unique<LMObj>(LMObjWindowless)),
+                              SceneRectangle(RGB(0x78, 0x78, 0x78), w, h), CursorsRoot, 0, 0);
+    CursorGridContainer =
+        PlaceFixed(Own(std::make_unique<LMObj>(LMObjWindowless)),
+                   SceneBlank(w, h - kTitleRowHeight), CursorsFrame, 0, kTitleRowHeight);
     CursorGridContainer->SetGroupName(L"Preview");
-
     // Never shown: as the frame's later child it would cover the grid.
-    CursorsBackground = Own(std::make_unique<LMObj>(LMObjWindowless));
-    if (LMBitmap* bitmap = LoadPngResourceBitmap(kIdCursorsBackgroundPng)) {
-        auto* background = new LMBitmapState(L"Default0", bitmap);
-        background->ResizeBitmap(w, h - kTitleRowHeight, kBackgroundBorder, kBackgroundBorder,
-                                 kBackgroundBorder, kBackgroundBorder, 1, 1);
-        background->SetHitMode(LMHitNever);
-        CursorsBackground->AddState(background);
-    }
-    CursorsBackground->Movable = 0;
-    CursorsBackground->SetParent(CursorsFrame);
-    CursorsBackground->Realize();
-    CursorsBackground->MoveTo(0, kTitleRowHeight);
+    CursorsBackground =
+        PlaceFixed(Own(std::make_unique<LMObj>(LMObjWindowless)),
+                   SceneBackground(w, h - kTitleRowHeight), CursorsFrame, 0, kTitleRowHeight);
     CursorsBackground->SetGroupName(L"Preview");
 
-    auto* gridState = new LMBlankState(L"Default");
-    gridState->SetSize(w, kCursorGridStartHeight);
-    gridState->SetHitMode(LMHitWholeFrame);
     CursorGrid = Own(std::make_unique<editor::CQVObj>(LMObjWindowless, this));
     CursorGrid->Kind = editor::kQVCursorGrid;
-    CursorGrid->AddState(gridState);
-    CursorGrid->Movable = 0;
-    CursorGrid->SetParent(CursorGridContainer);
-    CursorGrid->Realize();
-    CursorGrid->MoveTo(0, 0);
+    PlaceFixed(CursorGrid, SceneBlank(w, kCursorGridStartHeight), CursorGridContainer, 0, 0);
     grids_[kCursorsTab].Object = CursorGrid;
     grids_[kCursorsTab].SceneRoot = CursorsRoot;
 
     TitleBar = Own(std::make_unique<editor::CQVObj>(LMObjWindowless, this));
     TitleBar->AddState(SceneText(L"Normal", L"Normal cursor states", 1, 0, RGB(0, 0, 0), DT_RIGHT));
-    TitleBar->AddState(
-        SceneText(L"Pressed", L"Pressed cursor states", 1, 0, RGB(0, 0, 0), DT_RIGHT));
-    TitleBar->Movable = 0;
-    TitleBar->SetParent(CursorsFrame);
-    TitleBar->Realize();
-    TitleBar->MoveTo(kSceneTextTop, kSceneTextTop);
+    PlaceFixed(TitleBar,
+               SceneText(L"Pressed", L"Pressed cursor states", 1, 0, RGB(0, 0, 0), DT_RIGHT),
+               CursorsFrame, kSceneTextTop, kSceneTextTop);
     TitleBar->Show();
     items_[kItemTitleBar] = TitleBar;
 
@@ -336,19 +342,12 @@ void CEditorMFCView::CreateGridScene(int grid)
     root->Movable = 0;
     root->Realize();
     root->Show();
-
-    auto* state =
-        new LMRectangularState(L"Default", RGB(0xA0, 0xA0, 0xA0), 192, RGB(0xFF, 0xFF, 0xFF), 255);
-    state->SetSize(area.right - area.left, area.bottom - area.top);
-    state->SetHitMode(LMHitWholeFrame);
-    state->PassThrough = 0;
     auto* object = Own(std::make_unique<editor::CQVObj>(LMObjWindowless, this));
     object->Kind = grid == kEffectsTab ? editor::kQVEffectGrid : editor::kQVTrailGrid;
-    object->AddState(state);
-    object->Movable = 0;
-    object->SetParent(root);
-    object->Realize();
-    object->MoveTo(0, 0);
+    PlaceFixed(
+        object,
+        SceneRectangle(RGB(0xA0, 0xA0, 0xA0), area.right - area.left, area.bottom - area.top), root,
+        0, 0);
     object->Show();
 
     if (grid == kEffectsTab) {
