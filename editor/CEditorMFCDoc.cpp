@@ -11,10 +11,10 @@ namespace {
 
 std::unique_ptr<LMBitmapState> MakePlaceholder()
 {
-    constexpr int kFlags = LMBitmapHasAlpha | LMBitmapSharedDC;
-    HBITMAP image = LoadPngResource(kIdPlaceholderPng);
     // Without its image the placeholder is a blank square, still "NA".
-    auto* bitmap = image ? new LMBitmap(image, kFlags) : new LMBitmap(32, 32, kFlags);
+    LMBitmap* bitmap = LoadPngResourceBitmap(kIdPlaceholderPng);
+    if (!bitmap)
+        bitmap = new LMBitmap(32, 32, LMBitmapHasAlpha | LMBitmapSharedDC);
     auto state = std::make_unique<LMBitmapState>(kPlaceholderStateName, bitmap);
     state->SetHitMode(LMHitNever);
     return state;

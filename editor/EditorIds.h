@@ -9,14 +9,52 @@ constexpr UINT kIdMainFrame = 128;
 constexpr UINT kIdThemeDocument = 129;
 // PNG of empty items.
 constexpr UINT kIdPlaceholderPng = 134;
+// PNGs of the view: hover and selection frames of a grid cell, the cursors
+// background, the hot-spot marker and the title bar of each pane.
+constexpr UINT kIdHoverFramePng = 135;
+constexpr UINT kIdSelectionFramePng = 136;
+constexpr UINT kIdCursorsBackgroundPng = 137;
+constexpr UINT kIdHotSpotMarkerPng = 138;
+constexpr UINT kIdPaneTitlePng = 140;
+
+// The view's dialogs.
+constexpr UINT kIdCursorsPage = 130;
+constexpr UINT kIdBlankHost = 131;
+constexpr UINT kIdEffectsPage = 133;
+constexpr UINT kIdTabHost = 134;
+constexpr UINT kIdTrailsPage = 135;
+constexpr UINT kIdCursorPane = 136;
+constexpr UINT kIdEffectPane = 137;
+constexpr UINT kIdTrailPane = 138;
+constexpr UINT kIdSoundsPage = 139;
+
+// Controls of the view's dialogs.
+constexpr UINT kIdPageScrollBar = 1007;
+constexpr UINT kIdSceneArea = 1008;
+constexpr UINT kIdTabControl = 1012;
+constexpr UINT kIdPaneTitleArea = 1018;
+constexpr UINT kIdSoundList = 1020;
 
 // The view's commands.
 constexpr UINT kIdApply = 32771;
 constexpr UINT kIdThemeProperties = 32772;
 constexpr UINT kIdSaveAndApply = 32777;
 
-// The "Frames" box of the property panes.
+// Boxes and buttons of the property panes.
 constexpr UINT kIdFramesBox = 1003;
+constexpr UINT kIdHotSpotXBox = 1004;
+constexpr UINT kIdHotSpotYBox = 1005;
+constexpr UINT kIdImportButton = 1006;
+constexpr UINT kIdRemoveButton = 1009;
+constexpr UINT kIdAlternateCheck = 1010;
+constexpr UINT kIdIntervalBox = 1011;
+constexpr UINT kIdScriptBox = 1012;
+constexpr UINT kIdLoopCheck = 1013;
+constexpr UINT kIdTrailsPerSecondBox = 1014;
+constexpr UINT kIdCenterButton = 1016;
+// Buttons of the sounds page.
+constexpr UINT kIdBrowseSoundButton = 1019;
+constexpr UINT kIdPlaySoundButton = 1022;
 
 // The style of every document frame: a visible child with a caption, sizing
 // border and buttons, titled after its document.

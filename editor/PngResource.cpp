@@ -1,5 +1,6 @@
 #include "PngResource.h"
 
+#include "LMBitmap.h"
 #include "LMPngLoader.h"
 
 namespace {
@@ -21,4 +22,10 @@ HBITMAP LoadPngResource(UINT id)
     if (HBITMAP bitmap = DecodeFrom(GetModuleHandleW(L"TrivaneCpl.dll"), id))
         return bitmap;
     return DecodeFrom(GetModuleHandleW(nullptr), id);
+}
+
+LMBitmap* LoadPngResourceBitmap(UINT id)
+{
+    HBITMAP image = LoadPngResource(id);
+    return image ? new LMBitmap(image, LMBitmapHasAlpha | LMBitmapSharedDC) : nullptr;
 }

@@ -3,10 +3,13 @@
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(TRIVANE_EDITOR_IMAGE_FOLDER ${PROJECT_BINARY_DIR}/generated-resources/editor)
-set(TRIVANE_EDITOR_IMAGES
-  ${TRIVANE_EDITOR_IMAGE_FOLDER}/placeholder.png
-  ${TRIVANE_EDITOR_IMAGE_FOLDER}/editor.ico
-  ${TRIVANE_EDITOR_IMAGE_FOLDER}/document.ico)
+set(TRIVANE_EDITOR_IMAGE_NAMES
+  placeholder.png hover-frame.png selection-frame.png cursors-background.png
+  hot-spot-marker.png pane-title.png editor.ico document.ico)
+set(TRIVANE_EDITOR_IMAGES)
+foreach(name ${TRIVANE_EDITOR_IMAGE_NAMES})
+  list(APPEND TRIVANE_EDITOR_IMAGES ${TRIVANE_EDITOR_IMAGE_FOLDER}/${name})
+endforeach()
 
 # One rule makes the files, so that parallel builds never write them twice.
 if(NOT TARGET trivane_editor_images)
@@ -22,8 +25,12 @@ endif()
 # Compiles the editor's resources into target.
 function(trivane_add_editor_resources target)
   set(folder ${PROJECT_BINARY_DIR}/generated-resources/editor)
+  set(images)
+  foreach(name ${TRIVANE_EDITOR_IMAGE_NAMES})
+    list(APPEND images ${folder}/${name})
+  endforeach()
   set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/editor/Editor.rc PROPERTIES
-    OBJECT_DEPENDS "${folder}/placeholder.png;${folder}/editor.ico;${folder}/document.ico")
+    OBJECT_DEPENDS "${images}")
   target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources/editor/Editor.rc)
   add_dependencies(${target} trivane_editor_images)
   target_include_directories(${target} PRIVATE

@@ -1,0 +1,125 @@
+#include "EditorDialogs.h"
+
+#include "CEditorMFCView.h"
+#include "EditorIds.h"
+#include "LMObjWindow.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// The page procedures: the edit debounce ends by rebuilding the page's grid.
+INT_PTR GridPageProc(HWND dialog, UINT message, WPARAM wParam, int grid)
+{
+    CEditorMFCView* view = ViewOfDialog(dialog);
+    if (!view || message != WM_TIMER || wParam != kPageTimerId)
+        return FALSE;
+    KillTimer(dialog, kPageTimerId);
+    LMGuarded([&] {
+        if (grid == kCursorsTab)
+            view->BuildCursorGrid();
+        else if (grid == kEffectsTab)
+            view->BuildEffectGrid();
+        else
+            view->BuildTrailGrid();
+    });
+    return FALSE;
+}
+
+// Whether a pane's control notification is an edit that restarts the debounce.
+bool IsPaneEdit(UINT id, UINT code, bool withLoop)
+{
+    switch (id) {
+    case kIdScriptBox:
+    case kIdFramesBox:
+    case kIdIntervalBox:
+    case kIdHotSpotXBox:
+    case kIdHotSpotYBox:
+        return code == EN_CHANGE;
+    case kIdAlternateCheck:
+        return true;
+    case kIdLoopCheck:
+        return withLoop;
+    default:
+        return false;
+    }
+}
+
+INT_PTR PaneProc(HWND dialog, UINT message, WPARAM wParam, int grid)
+{
+    CEditorMFCView* view = ViewOfDialog(dialog);
+    if (!view || message != WM_COMMAND || view->Filling)
+        return FALSE;
+    if (!IsPaneEdit(LOWORD(wParam), HIWORD(wParam), grid == kCursorsTab))
+        return FALSE;
+    if (grid == kCursorsTab)
+        view->RestartCursorTimer();
+    else if (grid == kEffectsTab)
+        view->RestartEffectTimer();
+    else
+        view->RestartTrailTimer();
+    return FALSE;
+}
+
+}  // namespace
+
+CEditorMFCView* ViewOfDialog(HWND dialog)
+{
+    return dialog ? static_cast<CEditorMFCView*>(GetPropW(dialog, kClassPtrProp)) : nullptr;
+}
+
+INT_PTR CALLBACK TabHostDlgProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+{
+    CEditorMFCView* view = ViewOfDialog(dialog);
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (!view || message != WM_NOTIFY || !header || header->idFrom != kIdTabControl ||
+        header->code != static_cast<UINT>(TCN_SELCHANGE))
+        return FALSE;
+    int tab = static_cast<int>(SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0));
+    if (tab < 0 || tab >= kTabCount)
+        return FALSE;
+    view->CurrentTab = tab;
+    for (int other = 0; other < kTabCount; ++other)
+        ShowWindow(view->Page(other), other == tab ? SW_SHOW : SW_HIDE);
+    return FALSE;
+}
+
+INT_PTR CALLBACK BlankDlgProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+INT_PTR CALLBACK CursorsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return GridPageProc(dialog, message, wParam, kCursorsTab);
+}
+
+INT_PTR CALLBACK EffectsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return GridPageProc(dialog, message, wParam, kEffectsTab);
+}
+
+INT_PTR CALLBACK TrailsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return GridPageProc(dialog, message, wParam, kTrailsTab);
+}
+
+INT_PTR CALLBACK SoundsPageDlgProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+INT_PTR CALLBACK CursorPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return PaneProc(dialog, message, wParam, kCursorsTab);
+}
+
+INT_PTR CALLBACK EffectPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return PaneProc(dialog, message, wParam, kEffectsTab);
+}
+
+INT_PTR CALLBACK TrailPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return PaneProc(dialog, message, wParam, kTrailsTab);
+}

@@ -1,0 +1,73 @@
+#include "EditorObjects.h"
+
+#include "LMBitmapState.h"
+#include "LMTextState.h"
+#include "PngResource.h"
+#include "ScopedWin.h"
+
+#include <uxtheme.h>
+
+#include <vector>
+
+std::unique_ptr<LMObj> CreateTextObject(LMObj* parent, int x, int y, const wchar_t* text,
+                                        const wchar_t* face, int size, int bold, COLORREF colour,
+                                        int alignment)
+{
+    auto object = std::make_unique<LMObj>(LMObjWindowless);
+    object->AddState(
+        new LMTextState(L"Default", text, face, size, bold, 0, 0, 0, colour, alignment, 0, 0));
+    object->SetParent(parent);
+    object->Realize();
+    object->MoveTo(x, y);
+    object->Show();
+    return object;
+}
+
+std::unique_ptr<LMObj> CreateResourceBitmapObject(LMObj* parent, int x, int y, UINT pngId)
+{
+    auto object = std::make_unique<LMObj>(LMObjWindowless);
+    object->Movable = 0;
+    if (LMBitmap* bitmap = LoadPngResourceBitmap(pngId))
+        object->AddState(new LMBitmapState(L"Default", bitmap));
+    object->SetParent(parent);
+    object->Realize();
+    object->MoveTo(x, y);
+    object->Show();
+    return object;
+}
+
+int EnableTabTexture(HWND window)
+{
+    // Only a uxtheme that the process already uses: loading it here would
+    // theme a dialog whose controls are not themed.
+    HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
+    auto enable =
+        uxtheme ? reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
+                      reinterpret_cast<void*>(GetProcAddress(uxtheme, "EnableThemeDialogTexture")))
+                : nullptr;
+    if (!enable)
+        return 0;
+    enable(window, ETDT_ENABLETAB);
+    return 1;
+}
+
+void GetDlgItemTextAlloc(HeapText* slot, HWND dialog, int controlId)
+{
+    slot->reset();
+    HWND control = GetDlgItem(dialog, controlId);
+    int length = control ? GetWindowTextLengthW(control) : 0;
+    if (length <= 0)
+        return;
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    int copied = GetWindowTextW(control, text.data(), length + 1);
+    if (copied > 0)
+        *slot = DuplicateText(text.data(), static_cast<size_t>(copied));
+}
+
+void FillSolidRect(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
+{
+    ScopedBrush brush(CreateSolidBrush(colour));
+    ScopedSelectObject selectBrush(dc, brush.Get());
+    ScopedSelectObject selectPen(dc, GetStockObject(NULL_PEN));
+    Rectangle(dc, left, top, right, bottom);
+}
