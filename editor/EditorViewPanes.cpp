@@ -159,7 +159,9 @@ void CEditorMFCView::CommitSelectedPane(int grid)
 
 int CEditorMFCView::SelectedItem(int grid) const
 {
-    return grid == kCursorsTab ? SelectedCursor : grid == kEffectsTab ? SelectedEffect : SelectedTrail;
+    return grid == kCursorsTab   ? SelectedCursor
+           : grid == kEffectsTab ? SelectedEffect
+                                 : SelectedTrail;
 }
 
 CThemeEntry* CEditorMFCView::PaneEntry(int grid, int index, int variant) const
@@ -186,7 +188,8 @@ void CEditorMFCView::FillPane(int grid, const CThemeEntry* entry)
     WriteBox(pane, kIdHotSpotYBox, empty ? 0 : entry->HotSpotY, format.HotSpotShown);
     WriteBox(pane, kIdIntervalBox, empty ? kEmptyPaneInterval : entry->Interval,
              format.IntervalShown);
-    CheckDlgButton(pane, kIdAlternateCheck, !empty && entry->Alternate ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(pane, kIdAlternateCheck,
+                   !empty && entry->Alternate ? BST_CHECKED : BST_UNCHECKED);
     if (grid == kCursorsTab)
         CheckDlgButton(pane, kIdLoopCheck, !empty && entry->Loop ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemTextW(pane, kIdScriptBox, !empty && entry->Script ? entry->Script.get() : L"");
@@ -285,7 +288,8 @@ void CEditorMFCView::ImportImage(int grid, const wchar_t* path)
         LMMessageBox(Pane(grid), text.c_str(), AppTitle(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const int imported = grid == kCursorsTab ? document->ImportCursorImage(index, ShownVariant, path)
+    const int imported = grid == kCursorsTab
+                             ? document->ImportCursorImage(index, ShownVariant, path)
                          : grid == kEffectsTab ? document->ImportEffectImage(index, path)
                                                : document->ImportTrailImage(index, path);
     const CThemeEntry* entry = PaneEntry(grid, index, ShownVariant);
