@@ -1,8 +1,9 @@
-// The check of sound bytes before they are played from memory; the control
-// panel plays theme sounds too, so it lives in the shared library.
+// The check of sound bytes before they are played from memory; every program
+// that plays theme sounds asks it, so it lives with the theme.
+
+#include "PlayableWave.h"
 
 #include "ByteReader.h"
-#include "ThemeSound.h"
 
 #include <cstring>
 
