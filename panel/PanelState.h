@@ -196,7 +196,7 @@ extern CurrentThemeViews ThemeViews;
 struct ShadowPageState {
     LMObj* Preview = nullptr;
     std::unique_ptr<LMBitmapState> Original;
-    int32_t Mode = 0;  // 0 offset part shown, 1 light part
+    int32_t Mode = 0;             // 0 offset part shown, 1 light part
     LMObj* LightLink = nullptr;   // 16: shows the light part
     LMObj* OffsetLink = nullptr;  // 17: shows the offset part
     LMObj* LightPart = nullptr;

@@ -74,6 +74,8 @@ void MergeInto(CTheme& current, CTheme& picked, const MergePlan& plan)
 {
     current.TakeCursors(picked);
     current.Name = std::move(picked.Name);
+    // A theme without a name is shown by its file's name.
+    current.FilePath = std::move(picked.FilePath);
     for (int part = 0; part < kThemePartCount; ++part) {
         const PartChoice choice = plan.Parts[part];
         if (choice == PartChoice::Take || (choice == PartChoice::Ask && Approved(part)))

@@ -7,7 +7,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 constexpr uint64_t kRiffHeaderBytes = 12;
 constexpr uint64_t kChunkHeaderBytes = 8;
@@ -19,7 +20,7 @@ bool TagAt(const ByteReader& reader, uint64_t offset, const char* tag)
     return at && memcmp(at, tag, 4) == 0;
 }
 
-}  // namespace
+} // namespace
 
 bool IsPlayableWave(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,7 @@
 #include "LibraryTestSupport.h"
 
 #include "FactorySupport.h"
+#include "MergePlan.h"
 #include "PanelFactories.h"
 #include "PanelImages.h"
 #include "ThemeContainerFormat.h"
@@ -33,6 +34,25 @@ void BuildThemesPage(LMObj* page)
 }
 
 }  // namespace
+
+BOOL RecordingWorld::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
+{
+    const bool held = PanelCurrentTheme && PartsOf(*PanelCurrentTheme)[kPartSounds];
+    Requests.push_back({flags & SND_MEMORY || !sound ? L"" : sound, sound, flags, held});
+    return TRUE;
+}
+
+BOOL RecordingWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
+{
+    Launches.push_back({info->lpFile ? info->lpFile : L"", info->lpParameters != nullptr,
+                        info->lpDirectory != nullptr, info->hwnd, info->fMask});
+    return TRUE;
+}
+
+void RecordingWorld::GetCurrentThemePath(wchar_t* buffer)
+{
+    CopyTextBounded(buffer, MAX_PATH, CurrentThemePath.c_str());
+}
 
 void LibraryTest::SetUp()
 {

@@ -16,22 +16,43 @@
 #include <string>
 #include <vector>
 
-// Each request: a file name, or the bytes' address with SND_MEMORY; flags.
-class SoundRecorder : public EngineWorld {
+// Sounds are recorded, not played: a file name, or the bytes' address with
+// SND_MEMORY (null: stop), the flags, and whether the current theme then
+// held a sound. The engine window found is EngineWindow (none unless set);
+// posts and program starts are recorded; the current theme lies at
+// CurrentThemePath.
+class RecordingWorld : public EngineWorld {
 public:
-    SoundRecorder() : previous_(SetWorld(this)) {}
-    ~SoundRecorder() override { SetWorld(previous_); }
-    BOOL PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags) override
+    RecordingWorld() : previous_(SetWorld(this)) {}
+    ~RecordingWorld() override { SetWorld(previous_); }
+    BOOL PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags) override;
+    HWND FindWindowW(const wchar_t*, const wchar_t*) override { return EngineWindow; }
+    BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        Requests.push_back({flags & SND_MEMORY ? L"" : sound, sound, flags});
+        Posts.push_back({window, message, wParam, lParam, 0, {}});
         return TRUE;
     }
+    BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override;
+    void GetCurrentThemePath(wchar_t* buffer) override;
+
     struct Request {
         std::wstring File;
         const void* Sound;
         DWORD Flags;
+        bool ThemeHeldSound;
+    };
+    struct Launch {
+        std::wstring File;
+        bool WithParameters;
+        bool WithDirectory;
+        HWND Owner;
+        ULONG Mask;
     };
     std::vector<Request> Requests;
+    std::vector<MSG> Posts;
+    std::vector<Launch> Launches;
+    HWND EngineWindow = nullptr;
+    std::wstring CurrentThemePath;
 
 private:
     EngineWorld* previous_;
@@ -56,7 +77,7 @@ protected:
     TempFolder themes_;
     TempFolder soundFiles_;
     std::wstring key_;
-    SoundRecorder sounds_;
+    RecordingWorld world_;
 };
 
 // Grey cursors of the roles given (32 x 32 unless said), named.
