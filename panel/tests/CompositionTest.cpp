@@ -1,150 +1,90 @@
-#include "ComposeTestSupport.h"
-
-#include "HeapText.h"
+#include "Composition.h"
 #include "Language.h"
-#include "MergePlan.h"
+#include "LibraryTestSupport.h"
+#include "MessageBoxRecorder.h"
 #include "SoundFixtures.h"
 #include "ThemeContainerFormat.h"
 
+#include <shlwapi.h>
+
 namespace {
 
-// The current theme's parts sit in slot 0, a picked theme's in slots 4, 4
-// and 2; arrows are 24 and 32 px wide.
-std::unique_ptr<CTheme> ThemeWith(const wchar_t* name, int width, ThemeParts parts, int slot)
+// A theme with a 32-px arrow (24 px for the current theme) and the parts
+// named by s(ounds), e(ffects), t(rails): a picked theme's in slots 4, 4
+// and 2, the current theme's in slot 0.
+std::unique_ptr<CTheme> ThemeWith(const wchar_t* name, const std::string& parts, bool picked)
 {
-    auto theme = NamedTheme(name, {TestCursor{0, 1, width, width}});
-    if (parts[kPartSounds])
-        AddTestSound(*theme, slot, MakeWave());
-    if (parts[kPartEffects])
-        AddTestEffect(*theme, slot);
-    if (parts[kPartTrails])
-        AddTestTrail(*theme, slot == 4 ? 2 : slot);
+    auto theme = NamedTheme(name, {TestCursor{0, 1, picked ? 32 : 24, picked ? 32 : 24}});
+    if (parts.find('s') != std::string::npos)
+        AddTestSound(*theme, picked ? 4 : 0, MakeWave());
+    if (parts.find('e') != std::string::npos)
+        AddTestEffect(*theme, picked ? 4 : 0);
+    if (parts.find('t') != std::string::npos)
+        AddTestTrail(*theme, picked ? 2 : 0);
     return theme;
 }
 
-std::unique_ptr<CTheme> Current(ThemeParts parts)
-{
-    return ThemeWith(L"Current", 24, parts, 0);
-}
-
-std::unique_ptr<CTheme> Picked(const wchar_t* name, ThemeParts parts)
-{
-    return ThemeWith(name, 32, parts, 4);
-}
-
-// Which parts sit in the slots of the theme of that width.
-ThemeParts PartsInSlots(int width)
+// The parts in a picked theme's slots, the arrow's width and the name.
+std::tuple<std::string, int, std::wstring> Composed()
 {
     const CTheme& theme = *PanelCurrentTheme;
-    const int slot = width == 24 ? 0 : 4;
-    return {theme.GetSound(slot) != nullptr, theme.GetEffect(slot) != nullptr,
-            theme.GetTrail(width == 24 ? 0 : 2) != nullptr};
-}
-
-std::wstring NameOfCurrent()
-{
     wchar_t name[MAX_PATH];
-    PanelCurrentTheme->GetDisplayName(name, MAX_PATH);
-    return name;
+    theme.GetDisplayName(name, MAX_PATH);
+    std::string parts = theme.GetSound(4) ? "s" : "";
+    parts += theme.GetEffect(4) ? "e" : "";
+    parts += theme.GetTrail(2) ? "t" : "";
+    return {parts, theme.FindCursor(0, 1, 1)->Animation->FrameWidth, name};
 }
-
-int ArrowWidth()
-{
-    return PanelCurrentTheme->FindCursor(0, 1, 1)->Animation->FrameWidth;
-}
-
-std::vector<std::wstring> Texts(const MessageBoxRecorder& boxes)
-{
-    std::vector<std::wstring> texts;
-    for (const RecordedMessageBox& box : boxes.Boxes())
-        texts.push_back(box.Text);
-    return texts;
-}
-
-std::vector<std::wstring> UiTexts(const std::vector<int>& numbers)
-{
-    std::vector<std::wstring> texts;
-    for (int n : numbers)
-        texts.push_back(GetUiString(n));
-    return texts;
-}
-
-constexpr ThemeParts kAll{true, true, true};
-constexpr ThemeParts kNone{false, false, false};
 
 }  // namespace
 
-TEST_F(ComposeTest, PickingAsksOnlyAboutPartsBothThemesHold)
+TEST_F(ComposeTest, PartsAreTakenAskedOrKeptByHoldingsInteractiveAndMerge)
 {
-    PanelCurrentTheme = Current({false, true, true});
-    WriteValue(key_, L"CurrentTrail", REG_SZ, TextBytes(L"C:\\trail.Trivane"));
-    const int lantern = AddRow(L"Lantern", *Picked(L"Lantern", {true, true, false}));
-    MessageBoxRecorder boxes(IDYES);
-    ASSERT_EQ(1, PickLibraryTheme(1, lantern));
-    ASSERT_EQ(1u, boxes.Boxes().size());
-    const RecordedMessageBox& box = boxes.Boxes()[0];
-    EXPECT_EQ(std::make_tuple(dialog_, std::wstring(GetUiString(56)), std::wstring(L"Trivane"),
-                              UINT(MB_YESNO | MB_ICONQUESTION)),
-              std::make_tuple(box.Owner, box.Text, box.Caption, box.Type));
-    EXPECT_EQ((ThemeParts{true, true, false}), PartsInSlots(32));
-    EXPECT_EQ((ThemeParts{false, false, true}), PartsInSlots(24)) << "the trails stay";
-    EXPECT_EQ(std::make_tuple(32, std::wstring(L"Lantern"), lantern),
-              std::make_tuple(ArrowWidth(), NameOfCurrent(), Library.AppliedThemeRow));
-    EXPECT_EQ(TextBytes(L"C:\\trail.Trivane"), ReadValue(key_, L"CurrentTrail").Bytes);
-
-    const int comet = AddRow(L"Comet", *Picked(L"Comet", {false, false, true}));
-    boxes.SetAnswer(IDNO);
-    PickLibraryTheme(1, comet);
-    EXPECT_EQ(UiTexts({56, 72}), Texts(boxes));
-    EXPECT_TRUE(PartsInSlots(24)[kPartTrails]) << "No keeps the trails";
-    boxes.SetAnswer(IDYES);
-    PickLibraryTheme(1, comet);
-    EXPECT_EQ(kAll, PartsInSlots(32)) << "Lantern's sound and effect, Comet's trail";
-    EXPECT_EQ(nullptr, PanelCurrentTheme->GetTrail(0));
-    EXPECT_EQ(0, Library.TrailList.Selected);
-    const RegValue trail = ReadValue(key_, L"CurrentTrail");
-    EXPECT_EQ(std::make_pair(DWORD(REG_SZ), std::string(2, '\0')),
-              std::make_pair(trail.Type, trail.Bytes));
-
-    auto nameless = Picked(L"", kNone);
-    nameless->Name.reset();
-    PickLibraryTheme(1, AddRow(L"Nameless", *nameless));
-    EXPECT_EQ(L"Nameless", NameOfCurrent()) << "the file's name, not the last theme's";
-}
-
-TEST_F(ComposeTest, QuestionsAndPartsFollowHoldingsInteractiveAndMerge)
-{
-    const std::wstring path = themes_.File(L"Picked.Trivane");
-    ASSERT_TRUE(SaveTestTheme(path, *Picked(L"Picked", kAll)));
     struct Row {
-        const char* Name;
-        bool Current;
-        int Interactive;
-        int Merge;
+        const char* Current;  // null: no current theme
+        const char* Picked;
+        int Interactive, Merge, Answer;
         std::vector<int> Questions;
-        ThemeParts Taken;
+        const char* Taken;
         size_t Stops;  // of sounds the current theme still held
     };
     const Row rows[] = {
-        {"all three asked", true, 1, 1, {83, 56, 72}, kAll, 1},
-        {"not interactive", true, 0, 1, {}, kAll, 1},
-        {"merge 0", true, 1, 0, {}, kNone, 0},
-        {"no current theme", false, 1, 1, {}, kAll, 0},
+        {"et", "se", 1, 1, IDYES, {56}, "se", 0},
+        {"et", "t", 1, 1, IDNO, {72}, "", 0},
+        {"et", "t", 1, 1, IDYES, {72}, "t", 0},
+        {"set", "set", 1, 1, IDYES, {83, 56, 72}, "set", 1},
+        {"set", "set", 0, 1, IDNO, {}, "set", 1},
+        {"set", "set", 1, 0, IDYES, {}, "", 0},
+        {nullptr, "set", 1, 1, IDNO, {}, "set", 0},
     };
+    const std::wstring path = themes_.File(L"Picked.Trivane");
+    const RegValue trail{REG_SZ, TextBytes(L"C:\\trail.Trivane")};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        PanelCurrentTheme = row.Current ? Current(kAll) : nullptr;
+        SCOPED_TRACE(std::string(row.Current ? row.Current : "none") + " <- " + row.Picked);
+        ASSERT_TRUE(SaveTestTheme(path, *ThemeWith(L"Picked", row.Picked, true)));
+        PanelCurrentTheme = row.Current ? ThemeWith(L"Current", row.Current, false) : nullptr;
+        WriteValue(key_, L"CurrentTrail", trail);
+        Library.TrailList.Selected = -2;
         world_.Requests.clear();
-        MessageBoxRecorder boxes(IDYES);
+        MessageBoxRecorder boxes(row.Answer);
         ASSERT_EQ(1, ComposeCurrentTheme(row.Interactive, path.c_str(), 0, row.Merge));
-        EXPECT_EQ(UiTexts(row.Questions), Texts(boxes));
-        EXPECT_EQ(row.Taken, PartsInSlots(32));
-        EXPECT_EQ(std::make_pair(32, std::wstring(L"Picked")),
-                  std::make_pair(ArrowWidth(), NameOfCurrent()));
+        std::vector<std::wstring> asked, questions;
+        for (const RecordedMessageBox& box : boxes.Boxes())
+            asked.push_back(box.Text + box.Caption + std::to_wstring(box.Type));
+        for (int n : row.Questions)
+            questions.push_back(GetUiString(n) + std::wstring(L"Trivane") +
+                                std::to_wstring(MB_YESNO | MB_ICONQUESTION));
+        EXPECT_EQ(questions, asked);
+        EXPECT_EQ(std::make_tuple(std::string(row.Taken), 32, std::wstring(L"Picked")), Composed());
         size_t stops = 0;
         for (const RecordingWorld::Request& request : world_.Requests)
             stops += !request.Sound && request.Flags == 0 && request.ThemeHeldSound;
         EXPECT_EQ(row.Stops, stops);
+        // Trails taken into a current theme select the none row.
+        const bool trails = row.Current && std::string(row.Taken).find('t') != std::string::npos;
+        EXPECT_EQ(trails ? RegValue(REG_SZ, std::string(2, '\0')) : trail,
+                  ReadValue(key_, L"CurrentTrail"));
+        EXPECT_EQ(trails ? 0 : -2, Library.TrailList.Selected);
         EXPECT_FALSE(PathFileExistsW(CurrentFile().c_str())) << "save 0 writes nothing";
     }
 }
@@ -152,84 +92,72 @@ TEST_F(ComposeTest, QuestionsAndPartsFollowHoldingsInteractiveAndMerge)
 TEST_F(ComposeTest, APickThatCannotBeComposedChangesNothing)
 {
     MessageBoxRecorder boxes(IDYES);
-    const int good = AddRow(L"Good", *Picked(L"Good", kAll));
-    const int spoilt = AddRow(L"Spoilt", *Picked(L"Spoilt", kAll));
+    const int good = AddRow(L"Good", *ThemeWith(L"Good", "set", true));
+    const int spoilt = AddRow(L"Spoilt", *ThemeWith(L"Spoilt", "set", true));
     ASSERT_EQ(1, PickLibraryTheme(1, good));
-    std::string before;
-    ASSERT_TRUE(ReadBytesFromFile(CurrentFile(), &before));
-    uint32_t compressed = 1;
-    memcpy(&compressed, before.data() + offsetof(ThemeFileHeader, CompressedSize), 4);
-    EXPECT_EQ(0u, compressed);
+    std::string written;
+    ASSERT_TRUE(ReadBytesFromFile(CurrentFile(), &written));
+    EXPECT_EQ(std::string(4, '\0'), written.substr(offsetof(ThemeFileHeader, CompressedSize), 4));
 
-    const std::wstring spoiltPath = Library.Themes[spoilt - 1].Path;
-    std::string version1999 = before;
-    const uint32_t version = 1999;
-    memcpy(&version1999[offsetof(ThemeFileHeader, Version)], &version, 4);
-    struct Row {
-        const char* Name;
-        std::string Bytes;  // written over the row's file
-        int Row;
-    };
-    const Row rows[] = {
-        {"cut after 100 bytes", before.substr(0, 100), spoilt},
-        {"version 1999", version1999, spoilt},
-        {"row past the list", before, static_cast<int>(Library.Themes.size()) + 1},
-        {"row below -1", before, -2},
+    std::string version1999 = written;
+    version1999.replace(offsetof(ThemeFileHeader, Version), 4, "\xCF\x07\0\0", 4);
+    const std::pair<std::string, int> rows[] = {
+        {written.substr(0, 100), spoilt},
+        {version1999, spoilt},
+        {written, static_cast<int>(Library.Themes.size()) + 1},
+        {written, -1},
+        {written, -2},
     };
     const CTheme* current = PanelCurrentTheme.get();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        ASSERT_TRUE(WriteBytesToFile(spoiltPath, row.Bytes.data(), row.Bytes.size()));
-        EXPECT_EQ(0, PickLibraryTheme(1, row.Row));
+    for (const auto& [bytes, row] : rows) {
+        SCOPED_TRACE(row);
+        ASSERT_TRUE(WriteBytesToFile(Library.Themes[spoilt - 1].Path, bytes.data(), bytes.size()));
+        EXPECT_EQ(0, PickLibraryTheme(1, row));
         std::string after;
-        ASSERT_TRUE(ReadBytesFromFile(CurrentFile(), &after));
-        EXPECT_EQ(std::make_tuple(current, std::wstring(L"Good"), good, true),
-                  std::make_tuple(PanelCurrentTheme.get(), NameOfCurrent(), Library.AppliedThemeRow,
-                                  after == before));
+        ReadBytesFromFile(CurrentFile(), &after);
+        EXPECT_EQ(std::make_tuple(current, good, written),
+                  std::make_tuple(PanelCurrentTheme.get(), Library.AppliedThemeRow, after));
     }
-    ASSERT_TRUE(
-        SaveWithoutPixels(spoiltPath, *Picked(L"Bare", kNone), offsetof(CursorRecord, Image)));
+    ASSERT_TRUE(SaveWithoutPixels(Library.Themes[spoilt - 1].Path, *NamedTheme(L"Bare"),
+                                  offsetof(CursorRecord, Image)));
     EXPECT_EQ(0, PickLibraryTheme(1, spoilt)) << "no cursor with pixels";
-    EXPECT_EQ(good, Library.AppliedThemeRow);
-
     world_.CurrentThemePath = currentFolder_.Path();  // a folder: cannot be written
     EXPECT_EQ(0, PickLibraryTheme(1, good));
-    EXPECT_TRUE(PathIsDirectoryW(currentFolder_.Path().c_str()));
+    world_.CurrentThemePath = currentFolder_.File(L"CurrentTheme.Trivane");
+
+    auto nameless = NamedTheme(L"");
+    nameless->Name.reset();
+    PickLibraryTheme(1, AddRow(L"Nameless", *nameless));
+    EXPECT_EQ(L"Nameless", std::get<2>(Composed())) << "the file's name, not the last theme's";
 }
 
-TEST_F(ComposeTest, RowZeroLeavesNoThemeAndRowMinusOneNothing)
+TEST_F(ComposeTest, RowZeroLeavesNoTheme)
 {
     MessageBoxRecorder boxes(IDYES);
-    ASSERT_EQ(1, PickLibraryTheme(1, AddRow(L"Full", *Picked(L"Full", kAll))));
+    ASSERT_EQ(1, PickLibraryTheme(1, AddRow(L"Full", *ThemeWith(L"Full", "set", true))));
     EXPECT_EQ(std::make_tuple(std::string("Default"), std::string("Default"), std::string("sound")),
               std::make_tuple(NameOf(ThemeViews.CursorCells[0]),
                               NameOf(ThemeViews.EffectPreviews[4]),
                               NameOf(ThemeViews.SoundIcons[4])));
-    const CTheme* current = PanelCurrentTheme.get();
-    EXPECT_EQ(0, PickLibraryTheme(1, -1));
-    EXPECT_EQ(current, PanelCurrentTheme.get());
-
-    const LMBitmapState* original = ShadowPage.Original.get();
-    const LMState* modified = ShadowPage.Preview->FindState(L"mod");
-    ASSERT_TRUE(original && modified);
+    auto kept = [] {
+        return std::make_pair(ShadowPage.Original.get(), ShadowPage.Preview->FindState(L"mod"));
+    };
+    const auto before = kept();
+    ASSERT_TRUE(before.first && before.second);
     world_.Requests.clear();
     EXPECT_EQ(1, PickLibraryTheme(1, 0));
-    EXPECT_EQ(std::make_tuple(static_cast<CTheme*>(nullptr), 0),
-              std::make_tuple(PanelCurrentTheme.get(), Library.AppliedThemeRow));
+    EXPECT_EQ(std::make_tuple(static_cast<CTheme*>(nullptr), 0, before),
+              std::make_tuple(PanelCurrentTheme.get(), Library.AppliedThemeRow, kept()));
     EXPECT_EQ(TextPixels(GetUiString(46), PanelSizes.RowSize, 0, RGB(214, 129, 26)),
               LabelPixels(ThemeViews.NameLabel));
     std::vector<LMObj*> emptied(ThemeViews.CursorCells.begin(), ThemeViews.CursorCells.end());
-    emptied.insert(emptied.end(), ThemeViews.EffectPreviews.begin(),
-                   ThemeViews.EffectPreviews.end());
-    emptied.insert(emptied.end(), ThemeViews.SoundMarks.begin(), ThemeViews.SoundMarks.end());
+    for (const auto& objects : {ThemeViews.EffectPreviews, ThemeViews.SoundMarks})
+        emptied.insert(emptied.end(), objects.begin(), objects.end());
     for (LMObj* object : emptied)
         EXPECT_EQ(std::make_pair(std::string("null"), static_cast<LMState*>(nullptr)),
                   std::make_pair(NameOf(object), object->FindState(L"Default")));
     for (LMObj* icon : ThemeViews.SoundIcons)
         EXPECT_EQ("blank", NameOf(icon));
-    EXPECT_EQ(std::make_pair(original, modified),
-              std::make_pair(static_cast<const LMBitmapState*>(ShadowPage.Original.get()),
-                             static_cast<const LMState*>(ShadowPage.Preview->FindState(L"mod"))));
     ASSERT_EQ(1u, world_.Requests.size());
     EXPECT_TRUE(!world_.Requests[0].Sound && world_.Requests[0].ThemeHeldSound)
         << "the sound stops before the theme goes";
