@@ -18,7 +18,6 @@
 namespace {
 
 constexpr wchar_t kQuestionCaption[] = L"Trivane";
-constexpr int kUiNoTheme = 46;
 
 bool HasCursorPixels(const CTheme& theme)
 {
