@@ -11,7 +11,8 @@
 TEST_F(ComposeTest, PickAndApplyReachTheEngineWindow)
 {
     const wchar_t run[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-    const RegValue saved = ReadValue(run, L"Trivane");
+    const wchar_t* const names[] = {L"Trivane", L"Pavolt"};
+    const RegValue saved[] = {ReadValue(run, names[0]), ReadValue(run, names[1])};
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = DefWindowProcW;
@@ -37,8 +38,10 @@ TEST_F(ComposeTest, PickAndApplyReachTheEngineWindow)
         posted.emplace_back(message.message, message.wParam, message.lParam);
     EXPECT_EQ((std::vector<std::tuple<UINT, WPARAM, LPARAM>>{{PanelMessages.Reapply, 0, 0}}),
               posted);
-    if (saved.first == REG_NONE)
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, run, L"Trivane");
-    else
-        WriteValue(run, L"Trivane", saved);
+    for (int i = 0; i < 2; ++i) {
+        if (saved[i].first == REG_NONE)
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, run, names[i]);
+        else
+            WriteValue(run, names[i], saved[i]);
+    }
 }
