@@ -3,6 +3,7 @@
 // engine, and the small helpers other programs share.
 
 #include "EngineWindowLookup.h"
+#include "RunProgram.h"
 
 #include <windows.h>
 
@@ -38,9 +39,6 @@ void CALLBACK UpdateTimerProc(UINT id, UINT message, DWORD_PTR user, DWORD_PTR, 
 // Stops everything, starts a successor when asked, and ends the message
 // loop with 1. Only the first call does anything.
 void ShutdownEngine(int restart);
-
-// ShellExecuteExW of a program with its folder and parameters (may be null).
-BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters);
 
 // Tells the control panel's dialog, the first window with its mark, to reload
 // the current theme; stops the enumeration there.

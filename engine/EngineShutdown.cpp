@@ -112,19 +112,3 @@ void ShutdownEngine(int restart)
     for (ShutdownStep step : PlanShutdown(facts))
         RunShutdownStep(step);
 }
-
-BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters)
-{
-    SHELLEXECUTEINFOW info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_DOENVSUBST;
-    info.lpFile = file;
-    info.lpDirectory = directory;
-    info.lpParameters = parameters;
-    info.nShow = SW_SHOWNORMAL;
-    return World().ShellExecuteExW(&info);
-}
-
-#ifndef _WIN64
-static_assert(sizeof(SHELLEXECUTEINFOW) == 60, "the 32-bit start record is 60 bytes");
-#endif

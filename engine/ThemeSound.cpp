@@ -1,8 +1,7 @@
-#include "ThemeSound.h"
-
 #include "CTheme.h"
 #include "EngineValues.h"
 #include "EngineWorld.h"
+#include "PlayableWave.h"
 #include "TrackingStep.h"
 
 void PlayThemeSound(int event)

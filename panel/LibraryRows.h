@@ -20,9 +20,10 @@ constexpr COLORREF kListDetailColor = 0x323232;
 constexpr int kGhostTrailRow = 1;
 constexpr int kTrailFixedRows = 2;
 
-// Interface texts more than one list shows.
+// Interface texts more than one list or view shows.
 constexpr int kUiNone = 55;
 constexpr int kUiGhostTrail = 74;
+constexpr int kUiNoTheme = 46;
 
 // Shows or hides an object unless it already is; null does nothing.
 void ShowIfHidden(LMObj* object);

@@ -2,7 +2,7 @@
 
 #include "EngineWorld.h"
 #include "PanelState.h"
-#include "ThemeSound.h"
+#include "PlayableWave.h"
 
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "PanelState.h"
 
+#include "EngineMessages.h"
+#include "EngineWorld.h"
 #include "ThemeLocations.h"
 
 PanelTextSizes PanelSizes;
@@ -12,15 +14,34 @@ wchar_t PanelThemesFolder[MAX_PATH] = {};
 wchar_t PanelSoundsFolder[MAX_PATH] = {};
 std::wstring PanelSettingsKey = L"SOFTWARE\\Kelmora\\Trivane";
 std::unique_ptr<CTheme> PanelCurrentTheme;
+HWND PanelDialog = nullptr;
+std::wstring PanelRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+wchar_t PanelCurrentThemePath[MAX_PATH] = {};
+PanelMessageNumbers PanelMessages;
+PanelShadowValues ShadowValues;
 LibraryPagesState Library;
-
-// No slider has a setting behind it until the shadow settings come.
-void OnSliderValue(CQVSliderObj*, int)
-{
-}
+CurrentThemeViews ThemeViews;
+ShadowPageState ShadowPage;
 
 void LoadPanelLocations()
 {
     GetThemesFolder(PanelThemesFolder);
     GetSoundsFolder(PanelSoundsFolder);
+    RefreshCurrentThemePath();
+}
+
+void RefreshCurrentThemePath()
+{
+    World().GetCurrentThemePath(PanelCurrentThemePath);
+}
+
+void RegisterPanelMessages()
+{
+    auto number = [](EngineMessage message) {
+        return World().RegisterWindowMessageW(kEngineMessageNames[message]);
+    };
+    PanelMessages.Reapply = number(WM_TRV_REAPPLY);
+    PanelMessages.Shutdown = number(WM_TRV_SHUTDOWN);
+    PanelMessages.ApplyValues = number(WM_TRV_APPLYVALS);
+    PanelMessages.Trail = number(WM_TRV_TRAIL);
 }

@@ -4,6 +4,7 @@
 // widget factories read them.
 
 #include "CTheme.h"
+#include "LMBitmapState.h"
 #include "LibraryEntry.h"
 
 #include <windows.h>
@@ -46,8 +47,8 @@ extern SliderReportFunction PanelSliderReport;
 void OnSliderValue(CQVSliderObj* slider, int value);
 
 // The folders the library pages list and the panel's settings key under
-// HKEY_CURRENT_USER. LoadPanelLocations fills the folders; tests put their
-// own.
+// HKEY_CURRENT_USER. LoadPanelLocations fills the folders and the
+// current-theme path; tests put their own.
 extern wchar_t PanelThemesFolder[MAX_PATH];
 extern wchar_t PanelSoundsFolder[MAX_PATH];
 extern std::wstring PanelSettingsKey;
@@ -55,6 +56,35 @@ void LoadPanelLocations();
 
 // The current theme; null is no theme.
 extern std::unique_ptr<CTheme> PanelCurrentTheme;
+
+// The dialog: owner of the questions and of the engine's start.
+extern HWND PanelDialog;
+// The autostart key under HKEY_CURRENT_USER; tests put their own.
+extern std::wstring PanelRunKey;
+// "CurrentTheme.Trivane", as the world last gave it.
+extern wchar_t PanelCurrentThemePath[MAX_PATH];
+void RefreshCurrentThemePath();
+
+// The registered numbers of the engine messages the panel sends or names;
+// 0 until registered (or when registration failed).
+struct PanelMessageNumbers {
+    UINT Reapply = 0;
+    UINT Shutdown = 0;
+    UINT ApplyValues = 0;
+    UINT Trail = 0;
+};
+extern PanelMessageNumbers PanelMessages;
+void RegisterPanelMessages();
+
+// The panel's shadow settings, with its own defaults (not the engine's).
+struct PanelShadowValues {
+    int32_t ShadowX = 5;
+    int32_t ShadowY = 5;
+    int32_t ShadowDark = 128;
+    int32_t ShadowSharpness = 9;
+    int32_t DisableShadow = 0;
+};
+extern PanelShadowValues ShadowValues;
 
 // The page panels, and the side tabs in their order on the side bar.
 enum PanelPageIndex {
@@ -144,3 +174,35 @@ struct LibraryPagesState {
 };
 
 extern LibraryPagesState Library;
+
+constexpr int kCursorCellCount = 6;
+
+// What shows the current theme: the themes page's cursor cells and name
+// label, the effect slots' previews and the sound slots' icons with their
+// second objects. The tree owns every object.
+struct CurrentThemeViews {
+    std::array<LMObj*, kCursorCellCount> CursorCells{};
+    LMObj* NameLabel = nullptr;
+    std::array<LMObj*, kMouseEventCount> EffectPreviews{};
+    std::array<LMObj*, kMouseEventCount> SoundIcons{};
+    std::array<LMObj*, kMouseEventCount> SoundMarks{};
+};
+
+extern CurrentThemeViews ThemeViews;
+
+// The settings page's shadow preview: the unshadowed arrow of the current
+// theme ("ori"), the object showing it shadowed ("mod"), and the two parts
+// of the page the shadow mode switches between.
+struct ShadowPageState {
+    LMObj* Preview = nullptr;
+    std::unique_ptr<LMBitmapState> Original;
+    int32_t Mode = 0;             // 0 offset part shown, 1 light part
+    LMObj* LightLink = nullptr;   // 16: shows the light part
+    LMObj* OffsetLink = nullptr;  // 17: shows the offset part
+    LMObj* LightPart = nullptr;
+    LMObj* OffsetPart = nullptr;
+    LMObj* OffsetText = nullptr;  // UI text 20
+    LMObj* LightText = nullptr;   // UI text 21
+};
+
+extern ShadowPageState ShadowPage;

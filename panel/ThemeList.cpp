@@ -23,7 +23,6 @@ constexpr int kVersionGap = 20;
 constexpr int kVersionDrop = 4;
 constexpr int kTextEndGap = 16;
 constexpr int kCurrentNameChars = 1024;
-constexpr int kUiNoTheme = 46;
 constexpr int kUiAuthorBy = 37;
 constexpr wchar_t kGroup[] = L"grpThemes";
 

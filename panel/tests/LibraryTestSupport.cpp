@@ -1,8 +1,12 @@
 #include "LibraryTestSupport.h"
 
 #include "FactorySupport.h"
+#include "LMBlankState.h"
+#include "LibraryLists.h"
+#include "MergePlan.h"
 #include "PanelFactories.h"
 #include "PanelImages.h"
+#include "ScopedWin.h"
 #include "ThemeContainerFormat.h"
 
 namespace {
@@ -20,6 +24,26 @@ PanelList MakeList(LMObj* page, int width, int barWidth, int barHeight)
     return list;
 }
 
+// At (0, 0), with small blank states of those names, the first current.
+LMObj* BlankObject(LMObj* parent, std::initializer_list<const wchar_t*> names)
+{
+    OwnedObject<LMObj> object(new LMObj(LMObjWindowless));
+    for (const wchar_t* name : names) {
+        object->AddState(new LMBlankState(name));
+        static_cast<LMBlankState*>(object->FindState(name))->SetSize(10, 10);
+    }
+    object->ChangeState(*names.begin());
+    return PlaceObject(std::move(object), parent, 0, 0, true);
+}
+
+void CreateKey(const std::wstring& subkey)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    ScopedRegKey owned(key);
+}
+
 void BuildThemesPage(LMObj* page)
 {
     Library.ThemeList = MakeList(page, 590, 564, 62);
@@ -33,6 +57,13 @@ void BuildThemesPage(LMObj* page)
 }
 
 }  // namespace
+
+BOOL RecordingWorld::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
+{
+    const bool held = PanelCurrentTheme && PartsOf(*PanelCurrentTheme)[kPartSounds];
+    Requests.push_back({flags & SND_MEMORY || !sound ? L"" : sound, sound, flags, held});
+    return TRUE;
+}
 
 void LibraryTest::SetUp()
 {
@@ -70,6 +101,68 @@ void LibraryTest::TearDown()
     PanelThemesFolder[0] = L'\0';
     PanelSoundsFolder[0] = L'\0';
     PanelTreeTest::TearDown();
+}
+
+void ComposeTest::SetUp()
+{
+    LibraryTest::SetUp();
+    for (LMObj*& cell : ThemeViews.CursorCells)
+        cell = BlankObject(Library.CursorStrip, {L"null"});
+    for (int i = 0; i < kMouseEventCount; ++i) {
+        ThemeViews.EffectPreviews[i] = BlankObject(Library.EffectSlots.Container, {L"null"});
+        ThemeViews.SoundIcons[i] = BlankObject(Library.SoundSlots.Container, {L"blank", L"sound"});
+        ThemeViews.SoundMarks[i] = BlankObject(Library.SoundSlots.Container, {L"null"});
+    }
+    ShadowPage.Preview = BlankObject(Library.Pages[kSettingsPage], {L"null"});
+    runKey_ = key_ + L"\\Run";
+    CreateKey(key_);
+    CreateKey(runKey_);
+    PanelRunKey = runKey_;
+    PanelDialog = dialog_;
+    world_.CurrentThemePath = currentFolder_.File(L"CurrentTheme.Trivane");
+    RegisterPanelMessages();
+}
+
+void ComposeTest::TearDown()
+{
+    ThemeViews = CurrentThemeViews{};
+    ShadowPage = ShadowPageState{};
+    ShadowValues = PanelShadowValues{};
+    PanelDialog = nullptr;
+    LibraryTest::TearDown();
+}
+
+int ComposeTest::AddRow(const std::wstring& name, CTheme& theme)
+{
+    AddTheme(name + L".Trivane", theme);
+    BuildThemeList();
+    return ThemeRow(name);
+}
+
+RegValue ReadValue(const std::wstring& subkey, const wchar_t* name)
+{
+    HKEY opened = nullptr;
+    char bytes[1024];
+    DWORD type = REG_NONE;
+    DWORD size = sizeof(bytes);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_QUERY_VALUE, &opened) != 0)
+        return {REG_NONE, ""};
+    ScopedRegKey key(opened);
+    if (RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(bytes), &size) != 0)
+        return {REG_NONE, ""};
+    return {type, std::string(bytes, size)};
+}
+
+void WriteValue(const std::wstring& subkey, const wchar_t* name, const RegValue& value)
+{
+    RegSetKeyValueW(HKEY_CURRENT_USER, subkey.c_str(), name, value.first, value.second.data(),
+                    static_cast<DWORD>(value.second.size()));
+}
+
+std::string TextBytes(const std::wstring& text)
+{
+    return std::string(reinterpret_cast<const char*>(text.c_str()),
+                       (text.size() + 1) * sizeof(wchar_t));
 }
 
 int LibraryTest::ThemeRow(const std::wstring& name) const

@@ -6,6 +6,7 @@
 // settings key of the test's own; sounds are recorded, not played.
 
 #include "EngineWorld.h"
+#include "HeapText.h"
 #include "PanelState.h"
 #include "PanelTestSupport.h"
 #include "TempFolder.h"
@@ -14,24 +15,53 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
-// Each request: a file name, or the bytes' address with SND_MEMORY; flags.
-class SoundRecorder : public EngineWorld {
+// Sounds are recorded, not played: a file name, or the bytes' address with
+// SND_MEMORY (null: stop), the flags, and whether the current theme then
+// held a sound. FindWindowW finds EngineWindow, or with RealWindows the
+// real one; posts (also sent then) and program starts (file, parameters,
+// folder, owner, mask) are recorded; the current theme lies at
+// CurrentThemePath.
+class RecordingWorld : public EngineWorld {
 public:
-    SoundRecorder() : previous_(SetWorld(this)) {}
-    ~SoundRecorder() override { SetWorld(previous_); }
-    BOOL PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags) override
+    RecordingWorld() : previous_(SetWorld(this)) {}
+    ~RecordingWorld() override { SetWorld(previous_); }
+    BOOL PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags) override;
+    HWND FindWindowW(const wchar_t* name, const wchar_t* title) override
     {
-        Requests.push_back({flags & SND_MEMORY ? L"" : sound, sound, flags});
+        return RealWindows ? EngineWorld::FindWindowW(name, title) : EngineWindow;
+    }
+    BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        Posts.emplace_back(window, message, wParam, lParam);
+        return !RealWindows || EngineWorld::PostMessageW(window, message, wParam, lParam);
+    }
+    BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override
+    {
+        Launches.emplace_back(info->lpFile, info->lpParameters, info->lpDirectory, info->hwnd,
+                              info->fMask);
         return TRUE;
+    }
+    void GetCurrentThemePath(wchar_t* buffer) override
+    {
+        CopyTextBounded(buffer, MAX_PATH, CurrentThemePath.c_str());
     }
     struct Request {
         std::wstring File;
         const void* Sound;
         DWORD Flags;
+        bool ThemeHeldSound;
     };
+    using Post = std::tuple<HWND, UINT, WPARAM, LPARAM>;
+    using Launch = std::tuple<std::wstring, const void*, const void*, HWND, ULONG>;
     std::vector<Request> Requests;
+    std::vector<Post> Posts;
+    std::vector<Launch> Launches;
+    HWND EngineWindow = nullptr;
+    bool RealWindows = false;
+    std::wstring CurrentThemePath;
 
 private:
     EngineWorld* previous_;
@@ -56,8 +86,32 @@ protected:
     TempFolder themes_;
     TempFolder soundFiles_;
     std::wstring key_;
-    SoundRecorder sounds_;
+    RecordingWorld world_;
 };
+
+// The library pages plus what shows the current theme: six cursor cells,
+// nine effect previews, nine sound icons ("blank", "sound") with their
+// second objects and the shadow preview, each in "null" (icons "blank"). The settings key and a Run
+// key of the test's own exist; the current theme lies in a folder of its own.
+class ComposeTest : public LibraryTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Saves the theme into the Themes folder and rebuilds the list; its row.
+    int AddRow(const std::wstring& name, CTheme& theme);
+    std::wstring CurrentFile() const { return world_.CurrentThemePath; }
+
+    TempFolder currentFolder_;
+    std::wstring runKey_;
+    HWND dialog_ = reinterpret_cast<HWND>(0x1234);
+};
+
+// A registry value's type (REG_NONE when missing) and bytes; the bytes of a
+// REG_SZ of the text.
+using RegValue = std::pair<DWORD, std::string>;
+RegValue ReadValue(const std::wstring& subkey, const wchar_t* name);
+void WriteValue(const std::wstring& subkey, const wchar_t* name, const RegValue& value);
+std::string TextBytes(const std::wstring& text);
 
 // Grey cursors of the roles given (32 x 32 unless said), named.
 std::unique_ptr<CTheme> NamedTheme(const wchar_t* name,

@@ -80,20 +80,20 @@ TEST_F(LibraryTest, SoundFilesAreListedAndEachSoundPlaysOnce)
     HoverSoundFileRow(1);
     SelectSoundFileRow();
     SelectSoundFileRow();
-    ASSERT_EQ(1u, sounds_.Requests.size());
+    ASSERT_EQ(1u, world_.Requests.size());
     EXPECT_EQ(soundFiles_.Path() + L"\\" + Library.SoundFiles.Rows[0]->LinkName.get(),
-              sounds_.Requests[0].File);
-    EXPECT_EQ(static_cast<DWORD>(SND_ASYNC), sounds_.Requests[0].Flags);
+              world_.Requests[0].File);
+    EXPECT_EQ(static_cast<DWORD>(SND_ASYNC), world_.Requests[0].Flags);
 
     PanelCurrentTheme = NamedTheme(L"Loud");
     AddTestSound(*PanelCurrentTheme, 4, wave);
     AddTestSound(*PanelCurrentTheme, 5, std::string("RIFF\x40\0\0\0WAVE", 12));
     SelectSoundSlot(4);
     SelectSoundSlot(5);
-    ASSERT_EQ(2u, sounds_.Requests.size()) << "only whole WAVE bytes are played";
+    ASSERT_EQ(2u, world_.Requests.size()) << "only whole WAVE bytes are played";
     EXPECT_EQ(static_cast<const void*>(PanelCurrentTheme->Sounds[4]->Data.get()),
-              sounds_.Requests[1].Sound);
-    EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_MEMORY), sounds_.Requests[1].Flags);
+              world_.Requests[1].Sound);
+    EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_MEMORY), world_.Requests[1].Flags);
 }
 
 TEST_F(LibraryTest, TheSelectedThemeRowCarriesItsButtons)

@@ -1,12 +1,14 @@
-// The check of sound bytes before they are played from memory; the control
-// panel plays theme sounds too, so it lives in the shared library.
+// The check of sound bytes before they are played from memory; every program
+// that plays theme sounds asks it, so it lives with the theme.
+
+#include "PlayableWave.h"
 
 #include "ByteReader.h"
-#include "ThemeSound.h"
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 constexpr uint64_t kRiffHeaderBytes = 12;
 constexpr uint64_t kChunkHeaderBytes = 8;
@@ -18,7 +20,7 @@ bool TagAt(const ByteReader& reader, uint64_t offset, const char* tag)
     return at && memcmp(at, tag, 4) == 0;
 }
 
-}  // namespace
+} // namespace
 
 bool IsPlayableWave(const uint8_t* data, size_t size)
 {

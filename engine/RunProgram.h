@@ -1,0 +1,10 @@
+#pragma once
+// Starting a program the way every Trivane program does: through the
+// engine's world, so tests see what would start.
+
+#include <windows.h>
+
+// ShellExecuteExW of a program (environment strings expanded, shown
+// normally) with its folder, parameters and owner window, each may be null.
+BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters,
+                HWND owner = nullptr);
