@@ -3,16 +3,14 @@
 
 #include "CEditorMFCDoc.h"
 #include "CEditorMFCView.h"
+#include "EngineMessages.h"
 #include "EngineWindowLookup.h"
 #include "EngineWorld.h"
-
-#include <shellapi.h>
+#include "RunProgram.h"
 
 #include <string>
 
 namespace {
-
-constexpr const wchar_t* kReapplyMessageName = L"WM_TRV_REAPPLY";
 
 // "Trivane.exe" beside the settings page when the editor runs inside its
 // process, else beside the editor; empty when the path does not fit.
@@ -30,31 +28,20 @@ std::wstring EngineProgramPath()
     return path.size() < MAX_PATH ? path : std::wstring();
 }
 
-// Started as every program starts the engine: environment strings expanded,
-// no verb, parameters or folder, shown normally. A failure is not reported.
-void StartEngineProgram(const std::wstring& path)
-{
-    SHELLEXECUTEINFOW info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_DOENVSUBST;
-    info.lpFile = path.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    World().ShellExecuteExW(&info);
-}
-
 }  // namespace
 
 void CEditorMFCView::OnApply()
 {
-    const UINT reapply = World().RegisterWindowMessageW(kReapplyMessageName);
+    const UINT reapply = World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_REAPPLY]);
     HWND engine = FindEngineWindow();
     if (reapply && engine) {
         World().PostMessageW(engine, reapply, 0, 0);
         return;
     }
+    // A failed start is not reported.
     const std::wstring path = EngineProgramPath();
     if (!path.empty())
-        StartEngineProgram(path);
+        RunProgram(path.c_str(), nullptr, nullptr);
 }
 
 void CEditorMFCView::OnSaveAndApply()

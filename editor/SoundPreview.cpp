@@ -2,7 +2,7 @@
 
 #include "CTheme.h"
 #include "EngineWorld.h"
-#include "ThemeSound.h"
+#include "PlayableWave.h"
 
 namespace {
 
