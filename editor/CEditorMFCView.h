@@ -102,6 +102,8 @@ public:
     void RestartCursorTimer();
     void RestartEffectTimer();
     void RestartTrailTimer();
+    // The timer of a grid's page.
+    void RestartGridTimer(int grid);
 
     // Select an item and fill its pane; an index out of range does nothing.
     void ShowCursorPane(int index, int variant);
@@ -238,7 +240,6 @@ private:
     void CommitSelectedPane(int grid);
     void ImportImage(int grid, const wchar_t* path);
     void RemoveItem(int grid);
-    void RestartGridTimer(int grid);
     int SelectedItem(int grid) const;
     // The selected sound row; -1 when none.
     int SelectedSoundRow() const;

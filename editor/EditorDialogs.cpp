@@ -53,14 +53,8 @@ INT_PTR PaneProc(HWND dialog, UINT message, WPARAM wParam, int grid)
         LMGuarded([&] { view->OnPaneButton(grid, id); });
         return FALSE;
     }
-    if (view->Filling || !IsPaneEdit(id, HIWORD(wParam), grid == kCursorsTab))
-        return FALSE;
-    if (grid == kCursorsTab)
-        view->RestartCursorTimer();
-    else if (grid == kEffectsTab)
-        view->RestartEffectTimer();
-    else
-        view->RestartTrailTimer();
+    if (!view->Filling && IsPaneEdit(id, HIWORD(wParam), grid == kCursorsTab))
+        view->RestartGridTimer(grid);
     return FALSE;
 }
 

@@ -37,6 +37,8 @@ void CEditorMFCView::OnThemeProperties()
     HWND owner = app && app->MainFrame() ? app->MainFrame()->GetSafeHwnd() : nullptr;
     DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIdThemePropertiesDialog), owner,
                     EditorThemePropertiesDlgProc, 0);
+    // The document may close later; nothing should name it then.
+    PropertiesDocument = nullptr;
 }
 
 INT_PTR CALLBACK EditorThemePropertiesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

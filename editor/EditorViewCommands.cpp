@@ -62,12 +62,7 @@ void CEditorMFCView::OnEditPaste()
 
 void CEditorMFCView::RestartGridTimer(int grid)
 {
-    if (grid == kCursorsTab)
-        RestartCursorTimer();
-    else if (grid == kEffectsTab)
-        RestartEffectTimer();
-    else
-        RestartTrailTimer();
+    RestartTimer(Page(grid));
 }
 
 void CEditorMFCView::OnPageTimer(int grid)

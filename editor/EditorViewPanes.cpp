@@ -196,7 +196,7 @@ void CEditorMFCView::FillPane(int grid, const CThemeEntry* entry)
     if (grid == kTrailsTab) {
         const auto* trail = static_cast<const CThemeTrail*>(entry);
         WriteBox(pane, kIdTrailsPerSecondBox,
-                 empty ? kEmptyPaneTrailsPerSecond : trail->TrailsPerSecond, BoxSign::Unsigned);
+                 empty ? kDefaultTrailsPerSecond : trail->TrailsPerSecond, BoxSign::Unsigned);
     }
 }
 

@@ -21,9 +21,8 @@ struct PaneFormat {
 // By grid: cursors, effects, trails.
 extern const PaneFormat kPaneFormats[3];
 
-// What an empty item's pane shows.
+// The interval an empty item's pane shows.
 constexpr int32_t kEmptyPaneInterval = 50;
-constexpr int32_t kEmptyPaneTrailsPerSecond = 20;
 
 // The value as a box shows it: unsigned boxes show the 32 bits unsigned.
 std::wstring FormatBoxNumber(int32_t value, BoxSign sign);
