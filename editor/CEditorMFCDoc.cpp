@@ -3,6 +3,7 @@
 #include "CEditorMFCView.h"
 #include "EditorIds.h"
 #include "PngResource.h"
+#include "SoundPreview.h"
 #include "ThemeLocations.h"
 
 #include <cstdio>
@@ -65,7 +66,10 @@ std::unique_ptr<CDocument> CEditorMFCDoc::CreateObject()
     return std::make_unique<CEditorMFCDoc>();
 }
 
-CEditorMFCDoc::~CEditorMFCDoc() = default;
+CEditorMFCDoc::~CEditorMFCDoc()
+{
+    StopThemeSoundPreviews(Theme.get());
+}
 
 const LMBitmapState& CEditorMFCDoc::Placeholder()
 {
@@ -122,6 +126,7 @@ BOOL CEditorMFCDoc::OnSaveDocument(const wchar_t* path)
 
 void CEditorMFCDoc::OnCloseDocument()
 {
+    StopThemeSoundPreviews(Theme.get());
     Theme.reset();
     CDocument::OnCloseDocument();
 }

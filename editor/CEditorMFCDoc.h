@@ -40,6 +40,10 @@ public:
     int ImportEffectImage(int slot, const wchar_t* path);
     int ImportTrailImage(int slot, const wchar_t* path);
 
+    // Whether an import of the file would succeed: it exists, its path fits
+    // and it decodes.
+    static bool CanImportImage(const wchar_t* path);
+
     void ClearCursor(int role, int pressed);
     void ClearEffect(int slot);
     void ClearTrail(int slot);

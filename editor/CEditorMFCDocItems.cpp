@@ -24,6 +24,17 @@ bool IsImportablePath(const wchar_t* path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// The decoded image of an importable file, or null.
+std::unique_ptr<LMBitmap> LoadImportImage(const wchar_t* path)
+{
+    if (!IsImportablePath(path))
+        return nullptr;
+    auto bitmap = std::make_unique<LMBitmap>(path, 0);
+    if (!bitmap->HasPixels() || bitmap->Width <= 0 || bitmap->Height <= 0)
+        return nullptr;
+    return bitmap;
+}
+
 // Steps common to the three kinds; the entry ends up cleared on failure.
 int ImportImage(CThemeEntry* entry, const wchar_t* path, const wchar_t* stateName, int hitMode)
 {
@@ -32,20 +43,25 @@ int ImportImage(CThemeEntry* entry, const wchar_t* path, const wchar_t* stateNam
     bool framesFromImage = HoldsPlaceholder(*entry);
     int keptFrames = entry->Frames;
     CEditorMFCDoc::ClearItem(entry);
-    if (!IsImportablePath(path))
-        return 0;
-    auto bitmap = std::make_unique<LMBitmap>(path, 0);
     // A file that does not decode leaves the placeholder in place.
-    if (!bitmap->HasPixels() || bitmap->Width <= 0 || bitmap->Height <= 0)
+    auto bitmap = LoadImportImage(path);
+    if (!bitmap)
         return 0;
-    // Frames are square: as many as the strip is heights wide.
-    entry->Frames = framesFromImage ? std::max(1, bitmap->Width / bitmap->Height) : keptFrames;
+    // Frames are square: as many as the strip is heights wide. Kept frames
+    // never outnumber the new image's columns, which would leave them empty.
+    entry->Frames = framesFromImage ? std::max(1, bitmap->Width / bitmap->Height)
+                                    : std::clamp(keptFrames, 1, bitmap->Width);
     int flags = LMFrameLoop | LMFrameInterruptible | (entry->Alternate ? LMFramePingPong : 0);
     entry->SetUpAnimation(std::move(bitmap), stateName, flags, true, hitMode);
     return 1;
 }
 
 }  // namespace
+
+bool CEditorMFCDoc::CanImportImage(const wchar_t* path)
+{
+    return LoadImportImage(path) != nullptr;
+}
 
 CThemeCursor* CEditorMFCDoc::FindCursor(int role, int pressed) const
 {

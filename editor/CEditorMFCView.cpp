@@ -179,6 +179,7 @@ void CEditorMFCView::OnInitialUpdate()
     BuildEffectGrid();
     BuildTrailGrid();
     FillSoundList();
+    UpdateSoundButtons(0);
     ShowCursorPane(0, 0);
     ShowEffectPane(0);
     ShowTrailPane(0);

@@ -9,9 +9,16 @@
 #include "GridLayout.h"
 #include "LMBitmapState.h"
 
+#include <mmsystem.h>
+
 #include <array>
 #include <memory>
 #include <vector>
+
+// mmsystem.h makes PlaySound a macro; here it is the view's operation.
+#ifdef PlaySound
+#undef PlaySound
+#endif
 
 class CEditorMFCDoc;
 class CThemeEntry;
@@ -95,13 +102,54 @@ public:
     void RestartCursorTimer();
     void RestartEffectTimer();
     void RestartTrailTimer();
+    // The timer of a grid's page.
+    void RestartGridTimer(int grid);
 
     // Select an item and fill its pane; an index out of range does nothing.
     void ShowCursorPane(int index, int variant);
     void ShowEffectPane(int index);
     void ShowTrailPane(int index);
+    // Store a pane into its entry; -1, or an entry that is missing, does nothing.
+    void CommitCursorPane(int index, int variant);
+    void CommitEffectPane(int index);
+    void CommitTrailPane(int index);
     // Stores the panes into the document's entries before a save.
     void CommitAllPanes();
+
+    // The pane's item takes the image, or shows the placeholder again.
+    void ImportCursorImage(const wchar_t* path);
+    void ImportEffectImage(const wchar_t* path);
+    void ImportTrailImage(const wchar_t* path);
+    void RemoveCursor();
+    void RemoveEffect();
+    void RemoveTrail();
+    // The hot-spot boxes of a grid's pane show the middle of one frame.
+    void CentreHotSpot(int grid);
+    // The cursors page's scroll bar moved (a WM_VSCROLL code).
+    void ScrollCursorGrid(int code);
+    // The page timer of a grid fired: its pane is stored and the grid rebuilt.
+    void OnPageTimer(int grid);
+    // A pane's button: import (with the open dialog), remove or centre.
+    void OnPaneButton(int grid, UINT id);
+
+    // The sounds page, by mouse event.
+    void UpdateSoundButtons(int event);
+    void PlaySound(int event);
+    // 1 when the file became the event's sound; otherwise a box says why and
+    // the sound the event had stays.
+    int SetSound(int event, const wchar_t* path);
+    void RemoveSound(int event);
+    // The sounds page's list and buttons.
+    void OnSoundListNotify();
+    void OnSoundButton(UINT id);
+    void DrawSoundRow(const DRAWITEMSTRUCT& item);
+
+    bool OnCmdMsg(UINT id, UINT code, bool execute) override;
+    void OnThemeProperties();
+    void OnApply();
+    void OnSaveAndApply();
+    void OnEditCopy();
+    void OnEditPaste();
 
     // Mouse input of the grids and links, in the grid's own coordinates.
     void OnGridHover(editor::CQVObj& grid, int x, int y);
@@ -185,6 +233,16 @@ private:
     void ShowGridPane(int grid, int item);
 
     void SetPaneTitle(int grid, const wchar_t* text);
+    // The panes' steps, by grid.
+    CThemeEntry* PaneEntry(int grid, int index, int variant) const;
+    void FillPane(int grid, const CThemeEntry* entry);
+    void CommitPane(int grid, CThemeEntry* entry);
+    void CommitSelectedPane(int grid);
+    void ImportImage(int grid, const wchar_t* path);
+    void RemoveItem(int grid);
+    int SelectedItem(int grid) const;
+    // The selected sound row; -1 when none.
+    int SelectedSoundRow() const;
     void RestartTimer(HWND page);
     int GridOf(const editor::CQVObj& object) const;
 

@@ -8,21 +8,18 @@
 
 namespace {
 
-// The page procedures: the edit debounce ends by rebuilding the page's grid.
-INT_PTR GridPageProc(HWND dialog, UINT message, WPARAM wParam, int grid)
+// The page procedures: the edit debounce ends by storing the pane and
+// rebuilding the page's grid; the cursors page scrolls its grid.
+INT_PTR GridPageProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int grid)
 {
     CEditorMFCView* view = ViewOfDialog(dialog);
-    if (!view || message != WM_TIMER || wParam != kPageTimerId)
+    if (!view)
         return FALSE;
-    KillTimer(dialog, kPageTimerId);
-    LMGuarded([&] {
-        if (grid == kCursorsTab)
-            view->BuildCursorGrid();
-        else if (grid == kEffectsTab)
-            view->BuildEffectGrid();
-        else
-            view->BuildTrailGrid();
-    });
+    if (message == WM_TIMER && wParam == kPageTimerId)
+        LMGuarded([&] { view->OnPageTimer(grid); });
+    else if (message == WM_VSCROLL && grid == kCursorsTab && lParam &&
+             reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, kIdPageScrollBar))
+        LMGuarded([&] { view->ScrollCursorGrid(LOWORD(wParam)); });
     return FALSE;
 }
 
@@ -48,16 +45,33 @@ bool IsPaneEdit(UINT id, UINT code, bool withLoop)
 INT_PTR PaneProc(HWND dialog, UINT message, WPARAM wParam, int grid)
 {
     CEditorMFCView* view = ViewOfDialog(dialog);
-    if (!view || message != WM_COMMAND || view->Filling)
+    if (!view || message != WM_COMMAND)
         return FALSE;
-    if (!IsPaneEdit(LOWORD(wParam), HIWORD(wParam), grid == kCursorsTab))
+    const UINT id = LOWORD(wParam);
+    if ((id == kIdImportButton || id == kIdRemoveButton || id == kIdCenterButton) &&
+        HIWORD(wParam) == BN_CLICKED) {
+        LMGuarded([&] { view->OnPaneButton(grid, id); });
         return FALSE;
-    if (grid == kCursorsTab)
-        view->RestartCursorTimer();
-    else if (grid == kEffectsTab)
-        view->RestartEffectTimer();
-    else
-        view->RestartTrailTimer();
+    }
+    if (!view->Filling && IsPaneEdit(id, HIWORD(wParam), grid == kCursorsTab))
+        view->RestartGridTimer(grid);
+    return FALSE;
+}
+
+// The sounds page: any notification of the list plays its row; the buttons
+// act on the selected row.
+INT_PTR SoundsPageProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CEditorMFCView* view = ViewOfDialog(dialog);
+    if (!view)
+        return FALSE;
+    if (message == WM_DRAWITEM && wParam == kIdSoundList && lParam) {
+        LMGuarded([&] { view->DrawSoundRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); });
+    } else if (message == WM_COMMAND && LOWORD(wParam) == kIdSoundList) {
+        LMGuarded([&] { view->OnSoundListNotify(); });
+    } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        LMGuarded([&] { view->OnSoundButton(LOWORD(wParam)); });
+    }
     return FALSE;
 }
 
@@ -89,24 +103,24 @@ INT_PTR CALLBACK BlankDlgProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-INT_PTR CALLBACK CursorsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK CursorsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return GridPageProc(dialog, message, wParam, kCursorsTab);
+    return GridPageProc(dialog, message, wParam, lParam, kCursorsTab);
 }
 
-INT_PTR CALLBACK EffectsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK EffectsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return GridPageProc(dialog, message, wParam, kEffectsTab);
+    return GridPageProc(dialog, message, wParam, lParam, kEffectsTab);
 }
 
-INT_PTR CALLBACK TrailsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK TrailsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return GridPageProc(dialog, message, wParam, kTrailsTab);
+    return GridPageProc(dialog, message, wParam, lParam, kTrailsTab);
 }
 
-INT_PTR CALLBACK SoundsPageDlgProc(HWND, UINT, WPARAM, LPARAM)
+INT_PTR CALLBACK SoundsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return FALSE;
+    return SoundsPageProc(dialog, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK CursorPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

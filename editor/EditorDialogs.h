@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+class CEditorMFCDoc;
 class CEditorMFCView;
+
+// The document whose texts the "Theme properties" dialog edits.
+extern CEditorMFCDoc* PropertiesDocument;
 
 // The view of a page or pane dialog, or null.
 CEditorMFCView* ViewOfDialog(HWND dialog);
@@ -21,3 +25,8 @@ INT_PTR CALLBACK SoundsPageDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK CursorPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK EffectPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TrailPaneDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// "Theme properties" (dialog 132): fills its boxes from the properties
+// document's texts and stores them back on OK and on Cancel alike.
+INT_PTR CALLBACK EditorThemePropertiesDlgProc(HWND dialog, UINT message, WPARAM wParam,
+                                              LPARAM lParam);

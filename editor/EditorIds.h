@@ -27,6 +27,7 @@ constexpr UINT kIdCursorPane = 136;
 constexpr UINT kIdEffectPane = 137;
 constexpr UINT kIdTrailPane = 138;
 constexpr UINT kIdSoundsPage = 139;
+constexpr UINT kIdThemePropertiesDialog = 132;
 
 // Controls of the view's dialogs.
 constexpr UINT kIdPageScrollBar = 1007;
@@ -61,3 +62,11 @@ constexpr UINT kIdPlaySoundButton = 1022;
 constexpr DWORD kChildFrameStyle = 0x50CF8000;
 // Every document frame opens here in the MDI client.
 constexpr RECT kChildFrameRect = {0, 0, 960, 700};
+
+// Boxes of "Theme properties".
+constexpr UINT kIdThemeNameBox = 1017;
+constexpr UINT kIdThemeAuthorBox = 1018;
+constexpr UINT kIdThemeVersionBox = 1019;
+constexpr UINT kIdThemeWebsiteBox = 1020;
+constexpr UINT kIdThemeEmailBox = 1021;
+constexpr UINT kIdThemeDescriptionBox = 1011;

@@ -1,5 +1,6 @@
 #include "EditorObjects.h"
 
+#include "FileDialog.h"
 #include "LMBitmapState.h"
 #include "LMTextState.h"
 #include "PngResource.h"
@@ -70,4 +71,22 @@ void FillSolidRect(HDC dc, int left, int top, int right, int bottom, COLORREF co
     ScopedSelectObject selectBrush(dc, brush.Get());
     ScopedSelectObject selectPen(dc, GetStockObject(NULL_PEN));
     Rectangle(dc, left, top, right, bottom);
+}
+
+bool AskOpenFile(HWND owner, const wchar_t* filter, std::wstring* path)
+{
+    wchar_t file[MAX_PATH] = L"";
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!DocFileDialog(dialog, FileDialogKind::Open))
+        return false;
+    file[MAX_PATH - 1] = L'\0';
+    *path = file;
+    return !path->empty();
 }

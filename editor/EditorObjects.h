@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 // A windowless object with one text state "Default" (not italic, not
 // underlined, measured size), under parent, realized, at (x, y), shown.
@@ -31,3 +32,7 @@ void GetDlgItemTextAlloc(HeapText* slot, HWND dialog, int controlId);
 // The GDI rectangle with a solid brush and no pen: pixels from left to
 // right - 2 and from top to bottom - 2 are filled.
 void FillSolidRect(HDC dc, int left, int top, int right, int bottom, COLORREF colour);
+
+// The open dialog for one filter (name, pattern, closing NUL) with the file
+// and its folder required and a 260-character path; false when cancelled.
+bool AskOpenFile(HWND owner, const wchar_t* filter, std::wstring* path);

@@ -1,6 +1,9 @@
 #include "ViewTestSupport.h"
 
+#include "FileDialog.h"
 #include "LMTextState.h"
+
+#include <cstdarg>
 
 void EditorViewTest::StartView()
 {
@@ -47,4 +50,79 @@ std::wstring ObjectText(const LMObj* object)
 std::wstring PaneTitleOf(const CEditorMFCView& view, int grid)
 {
     return ObjectText(view.PaneTitleText(grid));
+}
+
+Texts BoxTexts(HWND dialog, const Ints& ids)
+{
+    Texts texts;
+    for (int id : ids) {
+        wchar_t text[64] = {};
+        GetDlgItemTextW(dialog, id, text, 64);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+std::wstring Format(const wchar_t* format, ...)
+{
+    wchar_t text[512];
+    va_list arguments;
+    va_start(arguments, format);
+    vswprintf(text, 512, format, arguments);
+    va_end(arguments);
+    return text;
+}
+
+BOOL EditorWorld::PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Log.push_back(Format(L"post %p %u %llu %lld", window, message,
+                         static_cast<unsigned long long>(wParam), static_cast<long long>(lParam)));
+    return TRUE;
+}
+
+BOOL EditorWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
+{
+    auto text = [](const wchar_t* value) { return value ? value : L"-"; };
+    Log.push_back(Format(L"start %ls %#lx %d %ls %ls %ls", info->lpFile, info->fMask, info->nShow,
+                         text(info->lpVerb), text(info->lpParameters), text(info->lpDirectory)));
+    return TRUE;
+}
+
+BOOL EditorWorld::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
+{
+    if (!sound) {
+        Log.push_back(Holds && Holds(last_) ? L"stop held" : L"stop");
+        return TRUE;
+    }
+    last_ = sound;
+    Log.push_back(Format(L"play %p %#lx", sound, flags));
+    return TRUE;
+}
+
+void EditorPaneTest::SetUp()
+{
+    previous_ = SetWorld(&world_);
+    DocSetFileDialogHandler([this](OPENFILENAMEW& dialog, FileDialogKind) {
+        std::wstring name = dialog.lpstrFilter;
+        Filters.push_back(name + L"|" + (dialog.lpstrFilter + name.size() + 1));
+        if (Answer.empty() || Answer.size() >= dialog.nMaxFile)
+            return FALSE;
+        wcscpy(dialog.lpstrFile, Answer.c_str());
+        return TRUE;
+    });
+    StartView();
+}
+
+void EditorPaneTest::TearDown()
+{
+    world_.Holds = nullptr;
+    EditorViewTest::TearDown();
+    DocSetFileDialogHandler(nullptr);
+    SetWorld(previous_);
+}
+
+void EditorPaneTest::Notify(HWND dialog, int id, int code)
+{
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
