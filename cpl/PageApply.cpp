@@ -10,33 +10,13 @@
 #include "EngineWindowLookup.h"
 #include "EngineWorld.h"
 #include "PageLaunch.h"
-
-#include <shellapi.h>
+#include "RunProgram.h"
 
 namespace cpl {
 
 void LaunchFromPage(HWND page, const wchar_t* file)
 {
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_DOENVSUBST;
-    info.hwnd = page;
-    info.lpFile = file;
-    info.nShow = SW_SHOWNORMAL;
-    World().ShellExecuteExW(&info);
-}
-
-std::wstring EngineBesideLibrary()
-{
-    wchar_t module[MAX_PATH];
-    DWORD length = World().GetModuleFileNameW(Module(), module, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::wstring path(module, length);
-    size_t slash = path.find_last_of(L"\\/");
-    path.resize(slash == std::wstring::npos ? 0 : slash);
-    path += L"\\Trivane.exe";
-    return path.size() < MAX_PATH ? path : std::wstring();
+    RunProgram(file, nullptr, nullptr, page);
 }
 
 void ApplyPage()
@@ -54,7 +34,7 @@ void ApplyPage()
     }
     if (disabled)
         return;
-    std::wstring path = EngineBesideLibrary();
+    std::wstring path = EngineProgramBeside(Module());
     if (!path.empty())
         LaunchFromPage(PageState.Page, path.c_str());
 }

@@ -4,15 +4,10 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace cpl {
 
 // ShellExecuteExW with the page as parent: no verb, parameters or folder,
 // shown normally.
 void LaunchFromPage(HWND page, const wchar_t* file);
-
-// "<folder of the library>\Trivane.exe", or empty when it would not fit a path.
-std::wstring EngineBesideLibrary();
 
 }  // namespace cpl

@@ -4,6 +4,7 @@
 #include "Registration.h"
 
 #include "CplModule.h"
+#include "EngineMessages.h"
 #include "EngineWindowLookup.h"
 #include "EngineWorld.h"
 #include "RegistrationPlan.h"
@@ -45,7 +46,7 @@ LSTATUS DoneIfMissing(LSTATUS status)
 
 void StopRunningEngine()
 {
-    UINT shutdown = World().RegisterWindowMessageW(L"WM_TRV_SHUTDOWN");
+    UINT shutdown = World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_SHUTDOWN]);
     HWND engine = FindEngineWindow();
     if (!engine || !shutdown)
         return;

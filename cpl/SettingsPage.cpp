@@ -10,6 +10,7 @@
 #include "CplModule.h"
 #include "CplResources.h"
 #include "CplSettings.h"
+#include "EngineMessages.h"
 #include "EngineWorld.h"
 #include "LMObjWindow.h"
 #include "LMToolkit.h"
@@ -130,8 +131,9 @@ void SetUpPage(HWND page)
     PageState.Page = page;
     CreateSettingsKey();
     EnableThemedBackground(page);
-    PageState.ReapplyMessage = World().RegisterWindowMessageW(L"WM_TRV_REAPPLY");
-    PageState.ShutdownMessage = World().RegisterWindowMessageW(L"WM_TRV_SHUTDOWN");
+    PageState.ReapplyMessage = World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_REAPPLY]);
+    PageState.ShutdownMessage =
+        World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_SHUTDOWN]);
     LMInitialize(Module(), L"TrivaneCpl", LMInitReserved | LMInitNoMutex);
     BuildPanes(page);
     BuildBar(page);

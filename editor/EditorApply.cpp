@@ -16,16 +16,7 @@ namespace {
 // process, else beside the editor; empty when the path does not fit.
 std::wstring EngineProgramPath()
 {
-    wchar_t module[MAX_PATH];
-    const DWORD length =
-        World().GetModuleFileNameW(GetModuleHandleW(L"TrivaneCpl.dll"), module, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::wstring path(module, length);
-    const size_t slash = path.find_last_of(L"\\/");
-    path.resize(slash == std::wstring::npos ? 0 : slash);
-    path += L"\\Trivane.exe";
-    return path.size() < MAX_PATH ? path : std::wstring();
+    return EngineProgramBeside(GetModuleHandleW(L"TrivaneCpl.dll"));
 }
 
 }  // namespace

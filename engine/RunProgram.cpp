@@ -16,6 +16,19 @@ BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* pa
     return World().ShellExecuteExW(&info);
 }
 
+std::wstring EngineProgramBeside(HMODULE module)
+{
+    wchar_t name[MAX_PATH];
+    const DWORD length = World().GetModuleFileNameW(module, name, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    std::wstring path(name, length);
+    const size_t slash = path.find_last_of(L"\\/");
+    path.resize(slash == std::wstring::npos ? 0 : slash);
+    path += L"\\Trivane.exe";
+    return path.size() < MAX_PATH ? path : std::wstring();
+}
+
 #ifndef _WIN64
 static_assert(sizeof(SHELLEXECUTEINFOW) == 60, "the 32-bit start record is 60 bytes");
 #endif

@@ -4,7 +4,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 // ShellExecuteExW of a program (environment strings expanded, shown
 // normally) with its folder, parameters and owner window, each may be null.
 BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters,
                 HWND owner = nullptr);
+
+// "<folder of the module>\Trivane.exe", the program's own folder for a null
+// module; empty when that does not fit a path.
+std::wstring EngineProgramBeside(HMODULE module);

@@ -14,24 +14,9 @@
 
 namespace {
 
-constexpr wchar_t kEngineFile[] = L"\\Trivane.exe";
 constexpr wchar_t kRunValue[] = L"Trivane";
 // The older product's autostart, which would start a second pointer engine.
 constexpr wchar_t kOlderRunValue[] = L"Pavolt";
-
-// "<folder of this program>\Trivane.exe"; empty when it does not fit a path.
-std::wstring EnginePath()
-{
-    wchar_t program[MAX_PATH];
-    const DWORD length = World().GetModuleFileNameW(nullptr, program, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::wstring path(program, length);
-    const size_t slash = path.find_last_of(L"\\/");
-    path.resize(slash == std::wstring::npos ? 0 : slash);
-    path += kEngineFile;
-    return path.size() < MAX_PATH ? path : std::wstring();
-}
 
 // A missing Run key leaves the autostart as it is.
 void SetAutostart(const std::wstring& enginePath)
@@ -55,7 +40,7 @@ void SetAutostart(const std::wstring& enginePath)
 void ApplyCurrentTheme()
 {
     ShowTrailPreview(0);
-    const std::wstring enginePath = EnginePath();
+    const std::wstring enginePath = EngineProgramBeside(nullptr);
     RefreshCurrentThemePath();
     // Without a theme the engine finds no file and stops.
     if (!PanelCurrentTheme && PanelCurrentThemePath[0])
