@@ -64,17 +64,6 @@ std::wstring TextOf(HWND window)
 
 }  // namespace
 
-// The "HotKey" stored, the key then set in the control (0: none), the
-// button, the key the control showed, and what is stored after.
-struct HotKeyRow {
-    const char* Case;
-    RegValue Stored;
-    WPARAM Set;
-    WPARAM Command;
-    LRESULT Shown;
-    RegValue After;
-};
-
 // The panel's settings key of the test's own, the hot-key class
 // registered, a hidden owner, and message boxes recorded.
 class SmallDialogTest : public ComposeTest {
@@ -93,7 +82,6 @@ protected:
         EXPECT_TRUE(boxes_.Boxes().empty());
         ComposeTest::TearDown();
     }
-    void RunHotKeyRows(const std::vector<HotKeyRow>& rows);
 
     MessageBoxRecorder boxes_;
     HWND owner_ = nullptr;
@@ -146,11 +134,32 @@ TEST_F(SmallDialogTest, ThePropertiesDialogShowsTheEntrysTextsReadOnly)
     }
 }
 
-void SmallDialogTest::RunHotKeyRows(const std::vector<HotKeyRow>& rows)
+TEST_F(SmallDialogTest, TheHotKeyDialogShowsTheStoredKeyAndStoresOnlyAChangedOne)
 {
+    // The "HotKey" stored, the key then set in the control (0: none), the
+    // button, the key the control showed, and what is stored after.
+    struct Row {
+        const char* Case;
+        RegValue Stored;
+        WPARAM Set;
+        WPARAM Command;
+        LRESULT Shown;
+        RegValue After;
+    };
+    const RegValue twoBytes{REG_BINARY, std::string("\x50\x02", 2)};
+    const Row rows[] = {
+        {"unchanged", Dword(REG_BINARY, 0x250), 0, IDOK, 0x250, Dword(REG_BINARY, 0x250)},
+        {"Ctrl+Alt+F9", Dword(REG_DWORD, 0x250), 0x678, IDOK, 0x250, Dword(REG_DWORD, 0x678)},
+        {"cancelled", Dword(REG_DWORD, 0x250), 0x678, IDCANCEL, 0x250, Dword(REG_DWORD, 0x250)},
+        {"high bits", Dword(REG_DWORD, 0x10250), 0, IDOK, 0x250, Dword(REG_DWORD, 0x250)},
+        {"zero", Dword(REG_DWORD, 0), 0, IDOK, 0, Dword(REG_DWORD, 0)},
+        {"all bits", Dword(REG_DWORD, 0xFFFFFFFF), 0, IDOK, 0xFFFF, Dword(REG_DWORD, 0xFFFF)},
+        {"two bytes", twoBytes, 0, IDOK, 0x250, twoBytes},
+        {"a string", {REG_SZ, TextBytes(L"Ctrl+P")}, 0, IDOK, 0x343, Dword(REG_DWORD, 0x343)},
+    };
     const std::vector<std::wstring> texts{GetUiString(68), GetUiString(69), GetUiString(70),
                                           GetUiString(71)};
-    for (const HotKeyRow& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.Case);
         WriteValue(key_, L"HotKey", row.Stored);
         std::vector<std::wstring> shownTexts;
@@ -170,26 +179,4 @@ void SmallDialogTest::RunHotKeyRows(const std::vector<HotKeyRow>& rows)
         EXPECT_EQ(row.Shown, shown);
         EXPECT_EQ(row.After, ReadValue(key_, L"HotKey"));
     }
-}
-
-TEST_F(SmallDialogTest, TheHotKeyDialogStoresOnlyAChangedKey)
-{
-    RunHotKeyRows({
-        {"unchanged", Dword(REG_BINARY, 0x250), 0, IDOK, 0x250, Dword(REG_BINARY, 0x250)},
-        {"Ctrl+Alt+F9", Dword(REG_DWORD, 0x250), 0x678, IDOK, 0x250, Dword(REG_DWORD, 0x678)},
-        {"cancelled", Dword(REG_DWORD, 0x250), 0x678, IDCANCEL, 0x250, Dword(REG_DWORD, 0x250)},
-        {"high bits", Dword(REG_DWORD, 0x10250), 0, IDOK, 0x250, Dword(REG_DWORD, 0x250)},
-    });
-}
-
-TEST_F(SmallDialogTest, TheHotKeyDialogReadsAnyStoredValue)
-{
-    const RegValue twoBytes{REG_BINARY, std::string("\x50\x02", 2)};
-    const RegValue text{REG_SZ, TextBytes(L"Ctrl+P")};
-    RunHotKeyRows({
-        {"zero", Dword(REG_DWORD, 0), 0, IDOK, 0, Dword(REG_DWORD, 0)},
-        {"all bits", Dword(REG_DWORD, 0xFFFFFFFF), 0, IDOK, 0xFFFF, Dword(REG_DWORD, 0xFFFF)},
-        {"two bytes", twoBytes, 0, IDOK, 0x250, twoBytes},
-        {"a string: Ctrl+Shift+C", text, 0, IDOK, 0x343, Dword(REG_DWORD, 0x343)},
-    });
 }
