@@ -25,3 +25,18 @@ void TakeThemeTexts(const CTheme& theme, LibraryEntry* entry)
     CopyTextBounded(entry->Version, kLibraryVersionChars, theme.Version.get());
     entry->Description = DuplicateText(theme.Description.get());
 }
+
+void CopyLibraryEntry(const LibraryEntry& source, LibraryEntry* copy)
+{
+    if (copy == &source)
+        return;
+    *copy = LibraryEntry{};
+    CopyTextBounded(copy->Path, MAX_PATH, source.Path);
+    CopyTextBounded(copy->Author, kLibraryTextChars, source.Author);
+    CopyTextBounded(copy->DisplayName, MAX_PATH, source.DisplayName);
+    CopyTextBounded(copy->Email, kLibraryTextChars, source.Email);
+    CopyTextBounded(copy->Website, kLibraryTextChars, source.Website);
+    CopyTextBounded(copy->Version, kLibraryVersionChars, source.Version);
+    copy->Description = DuplicateText(source.Description.get());
+    copy->ContentFlags = source.ContentFlags;
+}

@@ -37,3 +37,7 @@ bool StartLibraryEntry(const ThemeListEntry& listed, int32_t listFlag, LibraryEn
 // The theme's display name and texts, each cut to its field, and a copy of
 // the description (absent when the theme has none).
 void TakeThemeTexts(const CTheme& theme, LibraryEntry* entry);
+
+// The texts and content flags of source, the description copied; the row
+// objects are the source's own and stay behind.
+void CopyLibraryEntry(const LibraryEntry& source, LibraryEntry* copy);

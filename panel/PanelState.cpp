@@ -23,6 +23,11 @@ LibraryPagesState Library;
 CurrentThemeViews ThemeViews;
 ShadowPageState ShadowPage;
 
+HMODULE PanelResourceModule()
+{
+    return PanelModule ? PanelModule : GetModuleHandleW(nullptr);
+}
+
 void LoadPanelLocations()
 {
     GetThemesFolder(PanelThemesFolder);

@@ -31,6 +31,9 @@ extern PanelTextSizes PanelSizes;
 
 // The module whose "PNG" resources skin the panel; null is the program.
 extern HINSTANCE PanelModule;
+// PanelModule, or the program's own module when it is null: where the
+// skin images and the dialogs are.
+HMODULE PanelResourceModule();
 
 // The object that adopts the panel's dialog window; page panels go in it.
 extern LMObj* PanelRoot;
@@ -171,6 +174,8 @@ struct LibraryPagesState {
     std::vector<LibraryEntry> Themes;
     std::vector<LibraryEntry> Effects;
     std::vector<LibraryEntry> Trails;
+    // The copy of a theme row's entry that the properties dialog shows.
+    LibraryEntry Properties;
 };
 
 extern LibraryPagesState Library;

@@ -5,7 +5,7 @@
 
 LMBitmap* LoadSkinBitmap(int pngId)
 {
-    HMODULE module = PanelModule ? PanelModule : GetModuleHandleW(nullptr);
+    HMODULE module = PanelResourceModule();
     HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(pngId), L"PNG");
     if (!resource)
         return nullptr;

@@ -165,6 +165,11 @@ std::string TextBytes(const std::wstring& text)
                        (text.size() + 1) * sizeof(wchar_t));
 }
 
+RegValue Dword(DWORD type, uint32_t value)
+{
+    return {type, std::string(reinterpret_cast<const char*>(&value), 4)};
+}
+
 int LibraryTest::ThemeRow(const std::wstring& name) const
 {
     for (size_t i = 0; i < Library.Themes.size(); ++i) {

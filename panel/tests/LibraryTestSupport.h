@@ -112,6 +112,8 @@ using RegValue = std::pair<DWORD, std::string>;
 RegValue ReadValue(const std::wstring& subkey, const wchar_t* name);
 void WriteValue(const std::wstring& subkey, const wchar_t* name, const RegValue& value);
 std::string TextBytes(const std::wstring& text);
+// The four bytes of a DWORD value of that type.
+RegValue Dword(DWORD type, uint32_t value);
 
 // Grey cursors of the roles given (32 x 32 unless said), named.
 std::unique_ptr<CTheme> NamedTheme(const wchar_t* name,

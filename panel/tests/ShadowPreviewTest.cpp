@@ -21,11 +21,6 @@ std::array<int, 5> InMemory()
     return {v.ShadowX, v.ShadowY, v.ShadowDark, v.ShadowSharpness, v.DisableShadow};
 }
 
-RegValue Dword(DWORD type, uint32_t value)
-{
-    return {type, std::string(reinterpret_cast<const char*>(&value), 4)};
-}
-
 }  // namespace
 
 TEST_F(ComposeTest, CellsAndPreviewCarryTheShadowOnCopiesOfTheirOwn)
