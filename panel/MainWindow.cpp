@@ -19,6 +19,7 @@
 #include "PanelSettings.h"
 #include "PanelState.h"
 #include "ThemeLists.h"
+#include "ThemeLocations.h"
 #include "WindowLayout.h"
 
 #include <shlwapi.h>
@@ -88,6 +89,11 @@ void CreateSettingsKey()
 
 void PrepareSettings()
 {
+    // The user's folders, unless a test put its own.
+    if (!PanelThemesFolder[0])
+        World().GetThemesFolder(PanelThemesFolder);
+    if (!PanelSoundsFolder[0])
+        GetSoundsFolder(PanelSoundsFolder);
     RefreshThemeListsFrom(PanelThemesFolder);
     RefreshCurrentThemePath();
     CreateSettingsKey();

@@ -24,8 +24,11 @@ constexpr int kHeight = 538;
 constexpr DWORD kFadeMs = 1000;
 constexpr int kTolerance = 2;
 constexpr int kPageX = 147;  // the side bar's width less one
-// The first cell of the themes page's cursor strip, in the client area.
+// The first cell of the themes page's cursor strip, and the preview box of
+// the theme list's first theme, in the client area.
 constexpr RECT kFirstCell{kPageX + 15 + 8, 135 + 5, kPageX + 15 + 8 + 40, 135 + 5 + 40};
+constexpr RECT kFirstPreview{kPageX + 15 + 14, 211 + 62 + 4, kPageX + 15 + 14 + 60,
+                             211 + 62 + 4 + 58};
 
 // The program lies in build/x86_64/engine; the picture goes to
 // build/x86_64/screenshots.
@@ -74,10 +77,10 @@ bool AllBlack(const DibCanvas& canvas)
     return true;
 }
 
-bool CellDiffersFromPage(const DibCanvas& canvas)
+bool DiffersFromPage(const DibCanvas& canvas, const RECT& area)
 {
-    for (int y = kFirstCell.top; y < kFirstCell.bottom; ++y) {
-        for (int x = kFirstCell.left; x < kFirstCell.right; ++x) {
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
             if (!SameColour(canvas.Pixel(x, y), SkinPixel(kPngPageList.Id, x - kPageX, y)))
                 return true;
         }
@@ -89,7 +92,9 @@ bool CellDiffersFromPage(const DibCanvas& canvas)
 
 TEST_F(PanelProcessTest, Screenshot)
 {
-    ASSERT_EQ(1, MakeDefaultTheme()->Save(currentPath_.c_str(), 1));
+    std::unique_ptr<CTheme> theme = MakeDefaultTheme();
+    ASSERT_EQ(1, theme->Save(currentPath_.c_str(), 1));
+    ASSERT_EQ(1, theme->Save((themesFolder_ + L"\\Default.Trivane").c_str(), 1));
     EngineProcess panel = StartPanel();
     ASSERT_TRUE(panel.IsValid());
     HWND dialog = WaitForPanelWindow(panel.Id(), kPanelStartMs);
@@ -109,7 +114,8 @@ TEST_F(PanelProcessTest, Screenshot)
     EXPECT_FALSE(AllBlack(canvas));
     EXPECT_PRED2(SameColour, SkinPixel(kPngSideBar.Id, 10, 520), canvas.Pixel(10, 520));
     EXPECT_PRED2(SameColour, SkinPixel(kPngPageList.Id, 300 - kPageX, 515), canvas.Pixel(300, 515));
-    EXPECT_TRUE(CellDiffersFromPage(canvas));
+    EXPECT_TRUE(DiffersFromPage(canvas, kFirstCell)) << "the strip shows the current theme";
+    EXPECT_TRUE(DiffersFromPage(canvas, kFirstPreview)) << "the list shows the installed theme";
 
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(1u, panel.WaitForExit(kPanelExitMs));
