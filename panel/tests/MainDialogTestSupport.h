@@ -68,7 +68,3 @@ protected:
 
 // The panel's object of that control id in the tree below root, or null.
 CQVObj* FindControl(LMObj* root, int id);
-// The name of an object's current state.
-std::wstring StateOf(const LMObj* object);
-// Loads the English texts beside the test program again.
-void ReloadProgramTexts();

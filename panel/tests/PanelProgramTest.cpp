@@ -80,13 +80,13 @@ TEST_F(MainDialogTest, InstallAndUninstallStartRegsvr32OnTheLibraryBesideTheProg
         EXPECT_EQ(1, PanelWinMain(GetModuleHandleW(nullptr)));
         ASSERT_EQ(1u, world_.Launches.size());
         const auto& [file, parameters, folder, owner, mask] = world_.Launches[0];
-        EXPECT_EQ(L"regsvr32", file);
-        EXPECT_EQ(row.Parameters, static_cast<const wchar_t*>(parameters));
-        EXPECT_EQ(nullptr, folder);
-        EXPECT_EQ(static_cast<ULONG>(SEE_MASK_DOENVSUBST), mask);
-        EXPECT_EQ(std::vector<int>{SW_SHOWNORMAL}, world_.ShowCommands);
-        EXPECT_EQ(0, world_.MutexesCreated) << "no panel";
-        EXPECT_TRUE(world_.TitlesAsked.empty());
+        EXPECT_EQ((std::vector<std::wstring>{L"regsvr32", row.Parameters}),
+                  (std::vector<std::wstring>{file, static_cast<const wchar_t*>(parameters)}));
+        EXPECT_TRUE(!folder && !owner);
+        EXPECT_EQ((std::vector<ULONG>{SEE_MASK_DOENVSUBST, SW_SHOWNORMAL, 0}),
+                  (std::vector<ULONG>{mask, static_cast<ULONG>(world_.ShowCommands.at(0)),
+                                      static_cast<ULONG>(world_.MutexesCreated)}))
+            << "no panel";
     }
 }
 
