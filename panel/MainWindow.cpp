@@ -103,9 +103,9 @@ void PrepareSettings()
 // The root adopts the dialog; the side bar's picture lies under all.
 bool BuildRoot(HWND dialog)
 {
-    auto* root = new CQVObj(dialog);
+    PanelShell.Root.reset(new CQVObj(dialog));
+    LMObj* root = PanelShell.Root.get();
     root->Realize();
-    PanelShell.Root = root;
     PanelRoot = root;
     PanelShell.Background = CreateImageObject(root, 0, 0, kPngSideBar.Id);
     if (!PanelShell.Background)
@@ -240,7 +240,7 @@ void RebuildLibraryLists()
 void ReleaseMainWindow()
 {
     StopThemesFolderWatch();
-    DeleteObjectTree(PanelShell.Root);
+    PanelShell.Root.reset();
     PanelRoot = PanelImageTabPage = PanelInfoPage = nullptr;
     Library = LibraryPagesState{};
     ThemeViews = CurrentThemeViews{};

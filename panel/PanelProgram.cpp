@@ -22,21 +22,9 @@ namespace {
 constexpr wchar_t kCplLibrary[] = L"trivanecpl.dll";
 constexpr int kPanelToolkitFlags = 6;  // no toolkit mutex
 
-// The folder of this program, or empty when its path does not fit.
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = World().GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::wstring folder(path, length);
-    const size_t slash = folder.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash);
-}
-
 void RunRegistration(bool uninstall)
 {
-    const std::wstring parameters = RegistrationParameters(ProgramFolder(), uninstall);
+    const std::wstring parameters = RegistrationParameters(ModuleFolder(nullptr), uninstall);
     RunProgram(L"regsvr32", nullptr, parameters.c_str(), nullptr);
 }
 

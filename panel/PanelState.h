@@ -4,6 +4,7 @@
 // widget factories read them.
 
 #include "CTheme.h"
+#include "FactorySupport.h"
 #include "LMBitmapState.h"
 #include "Language.h"
 #include "LibraryEntry.h"
@@ -219,7 +220,7 @@ extern ShadowPageState ShadowPage;
 struct PanelShellState {
     HINSTANCE Instance = nullptr;
     bool Nt6OrLater = false;      // Windows Vista and later
-    LMObj* Root = nullptr;        // adopts the dialog window
+    OwnedObject<LMObj> Root;      // adopts the dialog window; owns the window's objects
     LMObj* Background = nullptr;  // the side bar's picture, under everything
     LMObj* FrameImage = nullptr;  // drawn again when the desktop composition changes
     HWND LanguageCombo = nullptr;

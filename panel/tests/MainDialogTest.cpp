@@ -76,7 +76,7 @@ TEST_F(MainDialogTest, TheDialogIsBuiltAsTheLayoutSays)
     }
     EXPECT_EQ("Selected", NameOf(Library.SideTabs[kThemesTab]));
     EXPECT_EQ("Unselected", NameOf(Library.SideTabs[kEffectsTab]));
-    EXPECT_NE(nullptr, FindControl(PanelShell.Root, 88)) << "Wine reports Windows 6.1";
+    EXPECT_NE(nullptr, FindControl(PanelShell.Root.get(), 88)) << "Wine reports Windows 6.1";
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, KEY_READ, &key));
     ScopedRegKey settings(key);
@@ -195,10 +195,10 @@ TEST_F(MainDialogTest, NullNoticesReloadTheCurrentThemeQuietlyAndDeleteOnlySprit
     SendMessageW(dialog_, WM_NULL, ReloadThemeNotice, 0);
     PanelCurrentTheme->GetDisplayName(name, MAX_PATH);
     EXPECT_STREQ(L"Birch", name) << "a file that is gone changes nothing";
-    for (LPARAM bogus : {LPARAM{0}, LPARAM{0x1234}, reinterpret_cast<LPARAM>(PanelShell.Root),
+    for (LPARAM bogus : {LPARAM{0}, LPARAM{0x1234}, reinterpret_cast<LPARAM>(PanelShell.Root.get()),
                          reinterpret_cast<LPARAM>(&before)})
         SendMessageW(dialog_, WM_NULL, DeferredDeleteNotice, bogus);
-    EXPECT_NE(nullptr, FindControl(PanelShell.Root, 93)) << "the tree is whole";
+    EXPECT_NE(nullptr, FindControl(PanelShell.Root.get(), 93)) << "the tree is whole";
 }
 
 // Missing texts read as "", and folders that cannot be read or written

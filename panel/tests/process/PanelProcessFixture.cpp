@@ -7,15 +7,9 @@
 
 namespace {
 
-BOOL CALLBACK CollectPanelWindow(HWND window, LPARAM param)
+bool IsPanelDialog(HWND window)
 {
-    if (GetWindowLongPtrW(window, GWLP_USERDATA) == PanelWindowMark) {
-        EngineWindowInfo info;
-        info.Window = window;
-        GetWindowThreadProcessId(window, &info.ProcessId);
-        reinterpret_cast<std::vector<EngineWindowInfo>*>(param)->push_back(info);
-    }
-    return TRUE;
+    return GetWindowLongPtrW(window, GWLP_USERDATA) == PanelWindowMark;
 }
 
 // The values the panel writes at start, at the panel's own defaults: held
@@ -29,24 +23,12 @@ constexpr std::pair<const wchar_t*, DWORD> kPanelSettings[] = {
 
 std::vector<EngineWindowInfo> PanelWindows()
 {
-    std::vector<EngineWindowInfo> windows;
-    EnumWindows(CollectPanelWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
+    return WindowsWhere(IsPanelDialog);
 }
 
 HWND WaitForPanelWindow(DWORD processId, DWORD timeoutMs)
 {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (const EngineWindowInfo& info : PanelWindows()) {
-                if (info.ProcessId == processId)
-                    found = info.Window;
-            }
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+    return WaitForWindowOf(processId, PanelWindows, timeoutMs);
 }
 
 void EndAllPanels()
