@@ -11,7 +11,6 @@
 #include "LMObjWindow.h"
 #include "LMToolkit.h"
 #include "Language.h"
-#include "LibraryLists.h"
 #include "LibraryRows.h"
 #include "MainWindow.h"
 #include "PanelNotices.h"
@@ -19,7 +18,6 @@
 #include "PanelSettings.h"
 #include "PanelTrailSprite.h"
 #include "ScrollRepeat.h"
-#include "ThemeLists.h"
 
 namespace {
 

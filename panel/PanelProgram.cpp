@@ -20,7 +20,7 @@
 namespace {
 
 constexpr wchar_t kCplLibrary[] = L"trivanecpl.dll";
-constexpr int kPanelToolkitFlags = 6;  // no toolkit mutex
+constexpr int kPanelToolkitFlags = LMInitReserved | LMInitNoMutex;
 
 void RunRegistration(bool uninstall)
 {
