@@ -4,12 +4,13 @@
 
 #include "EngineValues.h"
 #include "EngineWorld.h"
+#include "PanelNotices.h"
 
 BOOL CALLBACK NotifyThemeListEnumProc(HWND window, LPARAM)
 {
     if (World().GetWindowLongPtrW(window, GWLP_USERDATA) != PanelWindowMark)
         return TRUE;
-    World().PostMessageW(window, WM_NULL, kPanelReloadTheme, 0);
+    World().PostMessageW(window, WM_NULL, ReloadThemeNotice, 0);
     return FALSE;
 }
 

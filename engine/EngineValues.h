@@ -23,10 +23,6 @@ constexpr wchar_t kHookLibraryName[] = L"Pvlt0.dll";
 constexpr UINT kEngineStopRequest = 0x7B8;
 // The window's user-data word while the engine is active.
 constexpr LONG_PTR EngineActiveMark = 0x49474542;
-// The control panel dialog's user-data word, and the null message that makes
-// it reload the current theme.
-constexpr LONG_PTR PanelWindowMark = 0x634DF01A;
-constexpr WPARAM kPanelReloadTheme = 14;
 
 constexpr int kPathChars = 260;
 constexpr int kArgumentChars = 1024;

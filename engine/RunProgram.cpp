@@ -16,7 +16,7 @@ BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* pa
     return World().ShellExecuteExW(&info);
 }
 
-std::wstring EngineProgramBeside(HMODULE module)
+std::wstring ModuleFolder(HMODULE module)
 {
     wchar_t name[MAX_PATH];
     const DWORD length = World().GetModuleFileNameW(module, name, MAX_PATH);
@@ -25,8 +25,14 @@ std::wstring EngineProgramBeside(HMODULE module)
     std::wstring path(name, length);
     const size_t slash = path.find_last_of(L"\\/");
     path.resize(slash == std::wstring::npos ? 0 : slash);
-    path += L"\\Trivane.exe";
-    return path.size() < MAX_PATH ? path : std::wstring();
+    return path;
+}
+
+std::wstring EngineProgramBeside(HMODULE module)
+{
+    const std::wstring folder = ModuleFolder(module);
+    const std::wstring path = folder + L"\\Trivane.exe";
+    return !folder.empty() && path.size() < MAX_PATH ? path : std::wstring();
 }
 
 #ifndef _WIN64

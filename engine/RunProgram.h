@@ -11,6 +11,10 @@
 BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters,
                 HWND owner = nullptr);
 
+// The folder of the module's file (the program's for a null module); empty
+// when that path does not fit MAX_PATH.
+std::wstring ModuleFolder(HMODULE module);
+
 // "<folder of the module>\Trivane.exe", the program's own folder for a null
 // module; empty when that does not fit a path.
 std::wstring EngineProgramBeside(HMODULE module);

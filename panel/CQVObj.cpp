@@ -7,6 +7,10 @@ CQVObj::CQVObj() : LMObj(LMObjWindowless)
 {
 }
 
+CQVObj::CQVObj(HWND window) : LMObj(window)
+{
+}
+
 CQVObj::~CQVObj() = default;
 
 int CQVObj::OnStateChanging(wchar_t* name, int flags)

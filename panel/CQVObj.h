@@ -20,6 +20,8 @@ constexpr int32_t kPanelSliderCursor = 9;  // IDC_SIZEWE
 class CQVObj : public LMObj {
 public:
     CQVObj();
+    // Adopts a window of the program: the root of the main dialog.
+    explicit CQVObj(HWND window);
     ~CQVObj() override;
 
     int OnStateChanging(wchar_t* name, int flags) override;

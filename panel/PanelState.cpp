@@ -22,6 +22,8 @@ PanelShadowValues ShadowValues;
 LibraryPagesState Library;
 CurrentThemeViews ThemeViews;
 ShadowPageState ShadowPage;
+PanelShellState PanelShell;
+LanguageSource PanelLanguage;
 
 HMODULE PanelResourceModule()
 {
@@ -49,4 +51,9 @@ void RegisterPanelMessages()
     PanelMessages.Shutdown = number(WM_TRV_SHUTDOWN);
     PanelMessages.ApplyValues = number(WM_TRV_APPLYVALS);
     PanelMessages.Trail = number(WM_TRV_TRAIL);
+}
+
+LanguageSource PanelLanguageSource()
+{
+    return PanelLanguage.ProgramFolder.empty() ? ProgramLanguageSource() : PanelLanguage;
 }

@@ -4,8 +4,11 @@
 // widget factories read them.
 
 #include "CTheme.h"
+#include "FactorySupport.h"
 #include "LMBitmapState.h"
+#include "Language.h"
 #include "LibraryEntry.h"
+#include "ScopedWin.h"
 
 #include <windows.h>
 
@@ -211,3 +214,41 @@ struct ShadowPageState {
 };
 
 extern ShadowPageState ShadowPage;
+
+// The main dialog's own objects and what its messages need. The tree owns
+// the objects; the handles are the dialog's for its life.
+struct PanelShellState {
+    HINSTANCE Instance = nullptr;
+    bool Nt6OrLater = false;      // Windows Vista and later
+    OwnedObject<LMObj> Root;      // adopts the dialog window; owns the window's objects
+    LMObj* Background = nullptr;  // the side bar's picture, under everything
+    LMObj* FrameImage = nullptr;  // drawn again when the desktop composition changes
+    HWND LanguageCombo = nullptr;
+    // 1 when the chosen language has a file of its own, 0 on the English one.
+    int32_t OwnLanguageFile = 0;
+    // When a scroll arrow was pressed (LMClockNowMs); its timer repeats
+    // only once 300 ms have passed.
+    DWORD ScrollRepeatStart = 0;
+    // The theme cursors page: the grid's scroll frame and thumb 10, and the
+    // back image and link (35) hidden until a theme's cursors show.
+    LMObj* CursorGridFrame = nullptr;
+    LMObj* CursorGridThumb = nullptr;
+    LMObj* BackImage = nullptr;
+    LMObj* BackLink = nullptr;
+    // The settings page: sub-tabs 30, 31, 58, the panels they show, and the
+    // no-shadow toggle 78 with its caption.
+    std::array<LMObj*, 3> SubTabs{};
+    std::array<LMObj*, 3> SubPanels{};
+    LMObj* ShadowToggle = nullptr;
+    LMObj* ShadowToggleCaption = nullptr;
+    ScopedFont ComboFont;
+    ScopedIcon SmallIcon;
+    ScopedIcon BigIcon;
+};
+
+extern PanelShellState PanelShell;
+
+// Where the interface texts and the "Language" setting come from: the
+// program's own folder and settings unless a test put its own.
+extern LanguageSource PanelLanguage;
+LanguageSource PanelLanguageSource();

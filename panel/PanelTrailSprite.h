@@ -5,12 +5,9 @@
 // posted null message.
 
 #include "LMObj.h"
+#include "PanelNotices.h"
 
 #include <windows.h>
-
-// wParam of the WM_NULL a sprite posts to the panel's dialog; lParam is
-// the sprite.
-constexpr WPARAM DeferredDeleteNotice = 13;
 
 class CLMTrail : public LMObj {
 public:

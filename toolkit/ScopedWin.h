@@ -85,6 +85,12 @@ struct Window {
     static void Close(HWND window) { DestroyWindow(window); }
 };
 
+struct Icon {
+    using Handle = HICON;
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON icon) { DestroyIcon(icon); }
+};
+
 struct Hook {
     using Handle = HHOOK;
     static HHOOK Invalid() { return nullptr; }
@@ -135,6 +141,7 @@ using ScopedRegKey = ScopedHandle<scoped_traits::RegistryKey>;
 using ScopedModule = ScopedHandle<scoped_traits::Module>;
 using ScopedWindow = ScopedHandle<scoped_traits::Window>;
 using ScopedHook = ScopedHandle<scoped_traits::Hook>;
+using ScopedIcon = ScopedHandle<scoped_traits::Icon>;
 using ScopedGlobal = ScopedHandle<scoped_traits::GlobalMemory>;
 using ScopedMappedView = ScopedHandle<scoped_traits::MappedView>;
 using ScopedFindSearch = ScopedHandle<scoped_traits::FindSearch>;

@@ -1,44 +1,65 @@
 #!/usr/bin/env bash
-# The run command inside its Wine session: installs the default theme, starts
-# Trivane.exe and keeps it running until Ctrl+C (or TRIVANE_RUN_SECONDS), then
-# has the control program stop it and waits for it to end.
+# The run command inside its Wine session: installs the default theme (and an
+# effect theme, a trail theme and two sounds), starts Trivane.exe, then the
+# control panel beside it, and keeps running until the panel is closed, Ctrl+C
+# is pressed or TRIVANE_RUN_SECONDS have passed; then it closes the panel, has
+# the control program stop whatever engine runs then, and waits for both.
 # Usage: tools/run-engine.sh FOLDER_OF_TRIVANE_EXE
 set -euo pipefail
 programs=$1
 wine=/usr/lib/wine/wine64
+control=("$wine" "$programs/trivane_control.exe")
 
 "$wine" "$programs/trivane_default_theme.exe"
-# A session of its own: the terminal's Ctrl+C must not reach the engine, which
-# would end without restoring the pointers.
+# Sessions of their own: the terminal's Ctrl+C must not reach the engine,
+# which would end without restoring the pointers, nor the panel.
 setsid "$wine" "$programs/Trivane.exe" </dev/null &
 engine=$!
+panel=""
+watcher=""
 
 stopping=0
 stop() {
   [ "$stopping" = 1 ] && return
   stopping=1
   echo
-  echo "Stopping Trivane.exe..."
+  echo "Closing the control panel and stopping Trivane.exe..."
   status=0
-  setsid "$wine" "$programs/trivane_control.exe" stop </dev/null || status=$?
-  wait "$engine" 2>/dev/null || true
+  setsid "${control[@]}" close </dev/null || status=$?
+  # Apply restarts the engine as a new process; applying no theme stops it,
+  # so no engine left (exit code 2) is no failure.
+  engine_status=0
+  setsid "${control[@]}" stop </dev/null || engine_status=$?
+  [ "$engine_status" = 2 ] && engine_status=0
+  [ "$status" = 0 ] && status=$engine_status
+  for job in "$engine" "$panel" "$watcher"; do
+    [ -n "$job" ] && { wait "$job" 2>/dev/null || true; }
+  done
   exit "$status"
 }
 trap stop INT TERM
 
-if ! "$wine" "$programs/trivane_control.exe" wait; then
+if ! "${control[@]}" wait; then
   kill "$engine" 2>/dev/null || true
   exit 1
 fi
 echo "Under Wine the engine runs, but the system pointers stay as they are:"
 echo "Wine does not let a program replace them, so no themed pointer shows."
+setsid "$wine" "$programs/Trivane Control Panel.exe" </dev/null &
+panel=$!
+# Waits for the panel rather than the engine: the panel's Apply restarts the
+# engine as a new process, and a language change restarts the panel.
+setsid "${control[@]}" panel </dev/null &
+watcher=$!
 if [ -n "${TRIVANE_RUN_SECONDS:-}" ]; then
-  echo "Stopping it after $TRIVANE_RUN_SECONDS s."
-  sleep "$TRIVANE_RUN_SECONDS" &
-  wait $! || true
+  echo "Stopping after $TRIVANE_RUN_SECONDS s."
+  deadline=$((SECONDS + TRIVANE_RUN_SECONDS))
+  while kill -0 "$watcher" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 1 &
+    wait $! || true
+  done
   stop
 fi
-echo "Press Ctrl+C to stop it."
-wait "$engine" || true
-echo "Trivane.exe ended by itself" >&2
-exit 1
+echo "Close the control panel or press Ctrl+C to stop."
+wait "$watcher" || true
+stop

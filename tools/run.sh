@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Sets up and builds everything, then runs the system's main job under Wine:
-# the generator saves the default theme as the current one, Trivane.exe starts
-# with it, and Ctrl+C stops it cleanly through WM_TRV_SHUTDOWN, so that the
-# system pointers are restored. Uses the display when there is one, else
-# Xvfb. With TRIVANE_RUN_SECONDS set, it stops by itself after that long.
+# the generator saves the default theme as the current one (and a few library
+# themes and sounds), Trivane.exe starts with it and the control panel beside
+# it; closing the panel or Ctrl+C closes the panel and stops the engine
+# cleanly through WM_TRV_SHUTDOWN, so that the system pointers are restored.
+# Uses the display when there is one, else Xvfb. With TRIVANE_RUN_SECONDS
+# set, it stops by itself after that long.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"

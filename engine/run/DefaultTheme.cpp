@@ -159,14 +159,34 @@ std::vector<Polygon> Hand()
 
 using DrawFrame = std::function<void(LMBitmap&, int offset, int frame)>;
 
-std::unique_ptr<CThemeCursor> MakeCursor(int role, int state, int frames, int hotX, int hotY,
-                                         const DrawFrame& draw)
+// A strip of frames of the cursor size, each drawn by draw.
+std::unique_ptr<LMBitmap> DrawStrip(int frames, const DrawFrame& draw)
 {
     auto bitmap = std::make_unique<LMBitmap>(kSize * frames, kSize, LMBitmapHasAlpha);
     bitmap->Clear();
     for (int frame = 0; frame < frames; ++frame)
         draw(*bitmap, frame * kSize, frame);
     bitmap->Premultiplied = 1;
+    return bitmap;
+}
+
+template <typename Entry>
+std::unique_ptr<Entry> MakeSprite(int slot, int frames, int interval, const DrawFrame& draw)
+{
+    auto entry = std::make_unique<Entry>();
+    entry->Slot = slot;
+    entry->Frames = frames;
+    entry->Interval = interval;
+    entry->HotSpotX = kSize / 2;
+    entry->HotSpotY = kSize / 2;
+    entry->SetUpAnimation(DrawStrip(frames, draw), L"Default", LMFrameInterruptible, false);
+    return entry;
+}
+
+std::unique_ptr<CThemeCursor> MakeCursor(int role, int state, int frames, int hotX, int hotY,
+                                         const DrawFrame& draw)
+{
+    std::unique_ptr<LMBitmap> bitmap = DrawStrip(frames, draw);
     auto cursor = std::make_unique<CThemeCursor>();
     cursor->Role = role;
     cursor->State = state;
@@ -241,5 +261,34 @@ std::unique_ptr<CTheme> MakeDefaultTheme()
         Still({{{16, 1}, {26, 12}, {19, 12}, {19, 31}, {13, 31}, {13, 12}, {6, 12}}}, kWhite)));
     theme->AddCursor(MakeCursor(18, 1, 1, 13, 1, Still(Hand(), kWhite)));
     theme->ContentFlags = ThemeHasCursors;
+    return theme;
+}
+
+std::unique_ptr<CTheme> MakeEffectTheme()
+{
+    auto theme = std::make_unique<CTheme>();
+    theme->Name = DuplicateText(L"Trivane Ripples");
+    theme->Author = DuplicateText(L"Trivane");
+    const DrawFrame ring = [](LMBitmap& b, int offset, int frame) {
+        DrawShapes(b, offset, Wheel(16, 16, 4 + 2 * frame, 0.5, 0), kBlue);
+    };
+    // Presses only: left, middle and right down.
+    for (int slot : {0, 3, 6})
+        theme->SetEffect(slot, MakeSprite<CThemeEffect>(slot, 6, 40, ring));
+    theme->ContentFlags = ThemeHasEffects;
+    return theme;
+}
+
+std::unique_ptr<CTheme> MakeTrailTheme()
+{
+    auto theme = std::make_unique<CTheme>();
+    theme->Name = DuplicateText(L"Trivane Dots");
+    theme->Author = DuplicateText(L"Trivane");
+    auto trail = MakeSprite<CThemeTrail>(0, 5, 60, [](LMBitmap& b, int offset, int frame) {
+        DrawShapes(b, offset, {Dot(16, 16, 6 - frame)}, kRed);
+    });
+    trail->TrailsPerSecond = kDefaultTrailsPerSecond;
+    theme->SetTrail(0, std::move(trail));
+    theme->ContentFlags = ThemeHasTrails;
     return theme;
 }

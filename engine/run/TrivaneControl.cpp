@@ -1,19 +1,105 @@
-// Talks to the running engine from outside it, for the run command:
+// Talks to the running engine and control panel from outside them, for the
+// run command:
 //   trivane_control wait   waits until the engine window is up and describes it
 //   trivane_control stop   posts WM_TRV_SHUTDOWN and waits until the engine has
 //                          ended with exit code 1, its pointers restored
-// Exit code 0 when it went so, 1 otherwise.
+//   trivane_control panel  waits until a control panel has shown and then until
+//                          none is left (one that starts itself again in another
+//                          language counts as the same)
+//   trivane_control close  cancels the control panel and waits until it has ended
+// Exit code 0 when it went so, 1 otherwise; stop gives 2 when no engine runs.
 
 #include "EngineWindowLookup.h"
+#include "PanelNotices.h"
 #include "ScopedWin.h"
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <vector>
 
 namespace {
 
 constexpr DWORD kWaitStepMs = 100;
 constexpr DWORD kWaitMs = 30000;
+constexpr int kNoEngine = 2;
+constexpr wchar_t kPanelProgram[] = L"Trivane Control Panel.exe";
+
+BOOL CALLBACK CollectPanel(HWND window, LPARAM windows)
+{
+    if (GetWindowLongPtrW(window, GWLP_USERDATA) == PanelWindowMark)
+        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> PanelDialogs()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectPanel, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// A panel process without its dialog yet (one that starts, or the new one
+// of a language change) still counts.
+bool PanelProcessRuns()
+{
+    ScopedKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    if (!snapshot || !Process32FirstW(snapshot.Get(), &entry))
+        return false;
+    do {
+        if (_wcsicmp(entry.szExeFile, kPanelProgram) == 0)
+            return true;
+    } while (Process32NextW(snapshot.Get(), &entry));
+    return false;
+}
+
+bool PanelRuns()
+{
+    return !PanelDialogs().empty() || PanelProcessRuns();
+}
+
+// Waits for no panel; true when none is left.
+bool WaitForNoPanel(DWORD limitMs)
+{
+    for (DWORD waited = 0; PanelRuns(); waited += kWaitStepMs) {
+        if (waited >= limitMs)
+            return false;
+        Sleep(kWaitStepMs);
+    }
+    return true;
+}
+
+int WaitForPanel()
+{
+    DWORD waited = 0;
+    while (PanelDialogs().empty()) {
+        if (waited >= kWaitMs) {
+            fwprintf(stderr, L"The control panel did not show its dialog\n");
+            return 1;
+        }
+        Sleep(kWaitStepMs);
+        waited += kWaitStepMs;
+    }
+    wprintf(L"The control panel runs; close it to end the run\n");
+    fflush(stdout);
+    WaitForNoPanel(INFINITE);
+    wprintf(L"The control panel has ended\n");
+    return 0;
+}
+
+int ClosePanel()
+{
+    for (HWND dialog : PanelDialogs())
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    if (!WaitForNoPanel(kWaitMs)) {
+        fwprintf(stderr, L"The control panel did not end\n");
+        return 1;
+    }
+    return 0;
+}
 
 HWND WaitForEngineWindow()
 {
@@ -51,8 +137,8 @@ int Stop()
 {
     HWND window = FindEngineWindow();
     if (!window) {
-        fwprintf(stderr, L"No engine is running\n");
-        return 1;
+        wprintf(L"No engine is running\n");
+        return kNoEngine;
     }
     ScopedKernelHandle process(
         OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessOf(window)));
@@ -79,6 +165,10 @@ int wmain(int argc, wchar_t** argv)
         return Wait();
     if (argc == 2 && wcscmp(argv[1], L"stop") == 0)
         return Stop();
-    fwprintf(stderr, L"Usage: trivane_control wait|stop\n");
+    if (argc == 2 && wcscmp(argv[1], L"panel") == 0)
+        return WaitForPanel();
+    if (argc == 2 && wcscmp(argv[1], L"close") == 0)
+        return ClosePanel();
+    fwprintf(stderr, L"Usage: trivane_control wait|stop|panel|close\n");
     return 1;
 }

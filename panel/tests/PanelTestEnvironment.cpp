@@ -4,6 +4,7 @@
 
 #include "LMToolkit.h"
 #include "Language.h"
+#include "PanelTestSupport.h"
 
 #include <shlwapi.h>
 
@@ -20,16 +21,21 @@ public:
         std::wstring name = L"TrivanePanelTests" + std::to_wstring(GetCurrentProcessId());
         ASSERT_EQ(1, LMInitialize(GetModuleHandleW(nullptr), name.c_str(),
                                   LMInitReserved | LMInitNoMutex | LMInitDrivenFrames));
-        wchar_t program[MAX_PATH];
-        GetModuleFileNameW(nullptr, program, MAX_PATH);
-        PathRemoveFileSpecW(program);
-        LanguageSource source;
-        source.ProgramFolder = program;
-        source.SettingsKey = L"Software\\TrivaneTests\\panel-no-settings";
-        ASSERT_EQ(1, LoadLanguageFrom(source, nullptr));
+        ASSERT_EQ(1, LoadProgramTexts());
     }
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new PanelEnvironment);
 
 }  // namespace
+
+int LoadProgramTexts()
+{
+    wchar_t program[MAX_PATH];
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    PathRemoveFileSpecW(program);
+    LanguageSource source;
+    source.ProgramFolder = program;
+    source.SettingsKey = L"Software\\TrivaneTests\\panel-no-settings";
+    return LoadLanguageFrom(source, nullptr);
+}

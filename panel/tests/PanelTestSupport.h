@@ -39,6 +39,10 @@ private:
     LMObj* root_ = nullptr;
 };
 
+// The English texts beside the test program, as every test starts with
+// them; 1 when loaded.
+int LoadProgramTexts();
+
 // A bitmap's pixels, rows from the top.
 std::vector<uint32_t> PixelsTopDown(const LMBitmap& bitmap);
 

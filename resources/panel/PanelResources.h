@@ -15,3 +15,8 @@
 #define IDD_PANEL_HOT_KEY 222
 #define IDC_HOT_KEY_PROMPT 1003
 #define IDC_HOT_KEY_CONTROL 1002
+
+// The main dialog and its one Windows control, the language combo box of
+// the About page.
+#define IDD_PANEL_MAIN 129
+#define IDC_PANEL_LANGUAGE 1005

@@ -41,17 +41,28 @@ std::wstring ProgramFolderOfTests()
     return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-BOOL CALLBACK CollectEngineWindow(HWND window, LPARAM param)
+struct WindowSearch {
+    bool (*Match)(HWND);
+    std::vector<EngineWindowInfo> Found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (wcscmp(name, L"Pavolt") == 0) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    if (search->Match(window)) {
         EngineWindowInfo info;
         info.Window = window;
         GetWindowThreadProcessId(window, &info.ProcessId);
-        reinterpret_cast<std::vector<EngineWindowInfo>*>(param)->push_back(info);
+        search->Found.push_back(info);
     }
     return TRUE;
+}
+
+bool IsEngineWindow(HWND window)
+{
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    return wcscmp(name, L"Pavolt") == 0;
 }
 
 }  // namespace
@@ -103,19 +114,19 @@ EngineProcess OpenEngineProcess(DWORD id)
     return process ? EngineProcess(process, id) : EngineProcess();
 }
 
-std::vector<EngineWindowInfo> EngineWindows()
+std::vector<EngineWindowInfo> WindowsWhere(bool (*match)(HWND))
 {
-    std::vector<EngineWindowInfo> windows;
-    EnumWindows(CollectEngineWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
+    WindowSearch search{match, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
-HWND WaitForEngineWindow(DWORD processId, DWORD timeoutMs)
+HWND WaitForWindowOf(DWORD processId, std::vector<EngineWindowInfo> (*windows)(), DWORD timeoutMs)
 {
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (const EngineWindowInfo& info : EngineWindows()) {
+            for (const EngineWindowInfo& info : windows()) {
                 if (info.ProcessId == processId)
                     found = info.Window;
             }
@@ -123,6 +134,16 @@ HWND WaitForEngineWindow(DWORD processId, DWORD timeoutMs)
         },
         timeoutMs);
     return found;
+}
+
+std::vector<EngineWindowInfo> EngineWindows()
+{
+    return WindowsWhere(IsEngineWindow);
+}
+
+HWND WaitForEngineWindow(DWORD processId, DWORD timeoutMs)
+{
+    return WaitForWindowOf(processId, EngineWindows, timeoutMs);
 }
 
 EngineWindowInfo WaitForSuccessor(DWORD oldProcessId, DWORD timeoutMs)

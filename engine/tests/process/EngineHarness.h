@@ -39,6 +39,11 @@ EngineProcess StartProgram(const std::wstring& program, const std::wstring& argu
 // A process the test did not start (a successor), by id.
 EngineProcess OpenEngineProcess(DWORD id);
 
+// Every top-level window that match accepts, with its process.
+std::vector<EngineWindowInfo> WindowsWhere(bool (*match)(HWND));
+// The window of that process among those the list gives, waiting for it up
+// to the deadline.
+HWND WaitForWindowOf(DWORD processId, std::vector<EngineWindowInfo> (*windows)(), DWORD timeoutMs);
 // Every window of class "Pavolt", with its process.
 std::vector<EngineWindowInfo> EngineWindows();
 // The engine window of that process, waiting for it up to the deadline.

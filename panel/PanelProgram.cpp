@@ -1,0 +1,104 @@
+// The program's entry: the command line, one panel per session and the
+// modal dialog that is its main loop.
+
+#include "PanelShell.h"
+
+#include "EngineWorld.h"
+#include "LMToolkit.h"
+#include "Language.h"
+#include "LibraryRows.h"
+#include "PanelNotices.h"
+#include "PanelResources.h"
+#include "PanelState.h"
+#include "RunProgram.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kCplLibrary[] = L"trivanecpl.dll";
+constexpr int kPanelToolkitFlags = LMInitReserved | LMInitNoMutex;
+
+void RunRegistration(bool uninstall)
+{
+    const std::wstring parameters = RegistrationParameters(ModuleFolder(nullptr), uninstall);
+    RunProgram(L"regsvr32", nullptr, parameters.c_str(), nullptr);
+}
+
+// A running panel's dialog: titled as ours and marked as ours. Another
+// program's dialog of that title (or an empty one, when the title text is
+// missing) is not one, whatever its own user data.
+HWND FindRunningPanel()
+{
+    HANDLE mutex = World().OpenMutexW(READ_CONTROL, FALSE, kPanelMutexName);
+    if (!mutex)
+        return nullptr;
+    World().CloseHandle(mutex);
+    HWND window = World().FindWindowW(kPanelDialogClass, UiText(kUiPanelTitle));
+    if (!window || !IsWindow(window) ||
+        World().GetWindowLongPtrW(window, GWLP_USERDATA) != PanelWindowMark)
+        return nullptr;
+    return window;
+}
+
+}  // namespace
+
+PanelCommand ParsePanelCommand(const wchar_t* commandLine)
+{
+    if (!commandLine)
+        return PanelCommand::Open;
+    // PathGetArgsW points into the text; the copy is what gets trimmed.
+    std::vector<wchar_t> arguments;
+    for (const wchar_t* at = PathGetArgsW(commandLine); *at; ++at)
+        arguments.push_back(*at);
+    arguments.push_back(L'\0');
+    PathRemoveBlanksW(arguments.data());
+    if (lstrcmpiW(arguments.data(), L"/install") == 0)
+        return PanelCommand::Install;
+    if (lstrcmpiW(arguments.data(), L"/uninstall") == 0)
+        return PanelCommand::Uninstall;
+    return PanelCommand::Open;
+}
+
+std::wstring RegistrationParameters(const std::wstring& programFolder, bool uninstall)
+{
+    const std::wstring quoted = L"\"" + programFolder + L"\\" + kCplLibrary + L"\"";
+    return (uninstall ? L"/u /s " : L"/s ") + quoted;
+}
+
+int PanelWinMain(HINSTANCE instance)
+{
+    const PanelCommand command = ParsePanelCommand(World().GetCommandLineW());
+    if (command != PanelCommand::Open) {
+        RunRegistration(command == PanelCommand::Uninstall);
+        return 1;
+    }
+    return RunControlPanel(instance) ? 1 : 0;
+}
+
+int RunControlPanel(HINSTANCE instance)
+{
+    PanelShell.OwnLanguageFile = 0;
+    LoadLanguageFrom(PanelLanguageSource(), &PanelShell.OwnLanguageFile);
+    if (HWND running = FindRunningPanel()) {
+        SwitchToThisWindow(running, FALSE);
+        return 0;
+    }
+    // Held for the life of the process.
+    World().CreateMutexW(nullptr, TRUE, kPanelMutexName);
+    PanelShell.Instance = instance;
+    LMInitialize(instance, L"Trivane", kPanelToolkitFlags);
+    // The hot-key dialog's control.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_PANEL_MAIN), nullptr, MainDialogProc, 0);
+    return 1;
+}
+
+void LaunchFile(const wchar_t* path)
+{
+    RunProgram(path, nullptr, nullptr, nullptr);
+}
