@@ -32,6 +32,25 @@ int RowInk(HWND page)
     return ink;
 }
 
+BOOL CALLBACK TakeVisibleDialog(HWND window, LPARAM result)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+}
+
+// The dialog a thread shows; other test programs running at the same time
+// may show dialogs of the same title.
+HWND DialogOfThread(DWORD thread)
+{
+    HWND found = nullptr;
+    EnumThreadWindows(thread, TakeVisibleDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 }  // namespace
 
 TEST_F(EditorPaneTest, SoundsPlayFromMemoryOnlyAsWholeWavesAndStopBeforeTheirBufferGoes)
@@ -109,10 +128,11 @@ TEST_F(EditorPaneTest, ThemePropertiesStoresTheBoxesOnCancelAsOnOk)
     ReplaceStringDup(&theme.Website, L"example.org");
     // The dialog is modal: a second thread reads and edits it, then cancels.
     Texts shown;
-    std::thread answer([&shown] {
+    const DWORD thread = GetCurrentThreadId();
+    std::thread answer([&shown, thread] {
         HWND dialog = nullptr;
         for (int wait = 0; wait < 500 && !dialog; ++wait, Sleep(10))
-            dialog = FindWindowW(L"#32770", L"Theme properties");
+            dialog = DialogOfThread(thread);
         shown = BoxTexts(dialog, {1017, 1018, 1019, 1020, 1021, 1011});
         SetDlgItemTextW(dialog, 1017, L"Frost 2");
         SetDlgItemTextW(dialog, 1020, L"");
