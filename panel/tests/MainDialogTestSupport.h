@@ -62,6 +62,7 @@ protected:
     TempFolder sounds_;
     TempFolder current_;
     std::wstring key_;
+    std::wstring savedRunKey_;
     ShellWorld world_;
     HWND dialog_ = nullptr;
 };
