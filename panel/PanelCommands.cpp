@@ -105,18 +105,6 @@ void ShowSubTab(int id)
     }
 }
 
-CQVSliderObj* FindSlider(LMObj* root, int id)
-{
-    auto* slider = dynamic_cast<CQVSliderObj*>(root);
-    if (!root || (slider && slider->ControlId == id))
-        return slider;
-    for (LMObj* child : root->Children) {
-        if (CQVSliderObj* found = FindSlider(child, id))
-            return found;
-    }
-    return nullptr;
-}
-
 // The preview is drawn and every value stored once the toggle shows the
 // shadow again, so the page and the settings agree.
 void RestoreShadowDefaults()

@@ -55,6 +55,7 @@ HWND ShellWorld::FindWindowW(const wchar_t* className, const wchar_t* title)
 BOOL ShellWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
 {
     ShowCommands.push_back(info->nShow);
+    Parameters.push_back(info->lpParameters ? info->lpParameters : L"");
     return RecordingWorld::ShellExecuteExW(info);
 }
 

@@ -43,6 +43,7 @@ public:
     HWND PanelWindow = nullptr;
     std::vector<std::wstring> TitlesAsked;
     std::vector<int> ShowCommands;
+    std::vector<std::wstring> Parameters;  // of each start, "" for none
 
 private:
     mutable std::mutex lock_;
