@@ -1,7 +1,126 @@
+// The panel's event routing: every drawn control reacts by its control id
+// and hover mode, then the toolkit's own handling runs.
+
 #include "CQVObj.h"
 
-// The panel's event routing takes these over; until then every event gets
-// the toolkit's own handling.
+#include "EngineWindowLookup.h"
+#include "EngineWorld.h"
+#include "LMClock.h"
+#include "LibraryRows.h"
+#include "ListScrolling.h"
+#include "ListSelection.h"
+#include "PanelCommands.h"
+#include "PanelTrailSprite.h"
+#include "ScrollRules.h"
+
+namespace {
+
+constexpr int kThemeRowIdBase = 300;
+constexpr int kCursorStripId = 51;
+constexpr int kTrailAreaId = 89;
+constexpr int kAboutPanelId = 101;
+// A hung engine must not hold the panel.
+constexpr UINT kEngineAnswerMs = 200;
+
+// A move over a list hovers the row under the pointer; one over its
+// selection bar, the selected row. Leaving anything but the list or its
+// hover bar hides the hover bar.
+struct HoverList {
+    int ListId;
+    int SelectionBarId;
+    int HoverBarId;
+    int RowHeight;
+    PanelList LibraryPagesState::*List;
+    void (*HoverRow)(int);
+};
+
+const HoverList kHoverLists[] = {
+    {4, 42, 41, 62, &LibraryPagesState::ThemeList, HoverThemeRow},
+    {82, 81, 80, 80, &LibraryPagesState::TrailList, HoverTrailRow},
+    {66, 63, 61, 80, &LibraryPagesState::EffectSlots, HoverEffectSlot},
+    {65, 64, 62, 80, &LibraryPagesState::EffectLibrary, HoverEffectRow},
+    {103, 109, 107, 80, &LibraryPagesState::SoundSlots, HoverSoundSlot},
+    {104, 110, 108, 30, &LibraryPagesState::SoundFiles, HoverSoundFileRow},
+};
+
+bool NamedAs(const wchar_t* name, const wchar_t* expected)
+{
+    return name && lstrcmpiW(name, expected) == 0;
+}
+
+void HoverListRow(int id, int y)
+{
+    for (const HoverList& hover : kHoverLists) {
+        if (id == hover.ListId)
+            hover.HoverRow(y / hover.RowHeight);
+        else if (id == hover.SelectionBarId)
+            hover.HoverRow((Library.*hover.List).Selected);
+    }
+}
+
+void HideHoverBarsOnLeave(int id)
+{
+    for (const HoverList& hover : kHoverLists) {
+        const bool strip = hover.ListId == 4 && id == kCursorStripId;
+        if (id != hover.ListId && id != hover.HoverBarId && !strip)
+            HideIfShown((Library.*hover.List).HoverBar);
+    }
+}
+
+// The strip stands for the current theme: its row is -1.
+void EnterCursorStrip()
+{
+    if (Library.ThemeList.Hovered != -1)
+        HoverThemeRow(-1);
+}
+
+// The engine pauses its own trail while the pointer is over the preview.
+void TellEngineTrailShown(WPARAM over)
+{
+    HWND engine = FindEngineWindow();
+    if (!engine || !PanelMessages.Trail)
+        return;
+    DWORD_PTR answer = 0;
+    World().SendMessageTimeoutW(engine, PanelMessages.Trail, over, 0, SMTO_ABORTIFHUNG,
+                                kEngineAnswerMs, &answer);
+}
+
+void DropTrailSprite(int x, int y)
+{
+    const DWORD now = LMClockNowMs();
+    if (!TrailSpriteDue(now, Library.LastTrailSprite, Library.TrailSpriteRate))
+        return;
+    Library.LastTrailSprite = now;
+    SpawnTrailSprite(x, y);
+}
+
+// "Over" on entering, "Default" (buttons) or "Away" (side tabs) on leaving;
+// a side tab keeps "Selected".
+void ShowHoverLook(CQVObj& control, bool over)
+{
+    if (control.HoverMode == CQVHoverButton)
+        control.ChangeState(over ? L"Over" : L"Default");
+    else if (control.HoverMode == CQVHoverSideTab && !InState(&control, L"Selected"))
+        control.ChangeState(over ? L"Over" : L"Away");
+}
+
+// The language list belongs to the About page.
+void ShowLanguageCombo(bool show)
+{
+    HWND combo = PanelShell.LanguageCombo;
+    if (!combo)
+        return;
+    if (!show) {
+        ShowWindow(combo, SW_HIDE);
+        EnableWindow(combo, FALSE);
+        SetFocus(PanelDialog);
+        return;
+    }
+    EnableWindow(combo, TRUE);
+    ShowWindow(combo, SW_SHOW);
+}
+
+}  // namespace
 
 CQVObj::CQVObj() : LMObj(LMObjWindowless)
 {
@@ -15,22 +134,39 @@ CQVObj::~CQVObj() = default;
 
 int CQVObj::OnStateChanging(wchar_t* name, int flags)
 {
+    if (ControlId == kAboutPanelId && NamedAs(name, L"Hide"))
+        ShowLanguageCombo(false);
     return LMObj::OnStateChanging(name, flags);
 }
 
 int CQVObj::OnStateDone(const wchar_t* name, int flags)
 {
+    if (HoverMode == CQVHoverPagePanel && NamedAs(name, L"Hide"))
+        Hide();
+    if (ControlId == kAboutPanelId && NamedAs(name, L"Show") && Shown)
+        ShowLanguageCombo(true);
     return LMObj::OnStateDone(name, flags);
 }
 
 int CQVObj::OnLButtonDown(int x, int y)
 {
+    if (HoverMode == CQVHoverButton)
+        ChangeState(L"Down");
+    PressScrollArrow(ControlId, LMClockNowMs());
     return LMObj::OnLButtonDown(x, y);
 }
 
+// A command may end this object's life (a dialog's or a question's message
+// loop lets the lists be rebuilt): then the toolkit is not called for it.
 int CQVObj::OnLButtonUp(int x, int y, int dragged)
 {
-    return LMObj::OnLButtonUp(x, y, dragged);
+    if (HoverMode == CQVHoverButton)
+        ChangeState(L"Over");
+    ReleaseScrollArrow(ControlId);
+    if (dragged)
+        return LMObj::OnLButtonUp(x, y, dragged);
+    RunControlCommand(*this, y);
+    return IsValidLMObj(this) ? LMObj::OnLButtonUp(x, y, 0) : 1;
 }
 
 int CQVObj::OnDoubleClick(int x, int y)
@@ -45,22 +181,41 @@ int CQVObj::OnRButtonUp(int x, int y, int dragged)
 
 int CQVObj::OnMouseMove(int x, int y)
 {
+    if (HoverMode == CQVHoverListRow)
+        HoverThemeRow(ControlId - kThemeRowIdBase);
+    else if (ControlId == kTrailAreaId)
+        DropTrailSprite(x, y);
+    else
+        HoverListRow(ControlId, y);
     return LMObj::OnMouseMove(x, y);
 }
 
 int CQVObj::OnMouseEnter()
 {
+    ShowHoverLook(*this, true);
+    if (ControlId == kCursorStripId)
+        EnterCursorStrip();
+    else if (ControlId == kTrailAreaId)
+        TellEngineTrailShown(1);
     return LMObj::OnMouseEnter();
 }
 
 int CQVObj::OnMouseLeave(LMObj* nextHovered)
 {
+    ShowHoverLook(*this, false);
+    HideHoverBarsOnLeave(ControlId);
+    if (ControlId == kTrailAreaId)
+        TellEngineTrailShown(0);
     return LMObj::OnMouseLeave(nextHovered);
 }
 
 int CQVObj::OnDrag(int x, int y, int newX, int newY)
 {
-    return LMObj::OnDrag(x, y, newX, newY);
+    // A thumb keeps to its frame's track.
+    int keptY = newY;
+    if (DragThumb(*this, newY, &keptY))
+        newX = VisibleX;
+    return LMObj::OnDrag(x, y, newX, keptY);
 }
 
 int CQVObj::OnDragEnd()
@@ -70,5 +225,6 @@ int CQVObj::OnDragEnd()
 
 int CQVObj::OnMouseWheel(int delta)
 {
+    ScrollByWheel(delta);
     return LMObj::OnMouseWheel(delta);
 }

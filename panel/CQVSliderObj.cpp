@@ -65,3 +65,15 @@ int SetSliderValue(CQVSliderObj* slider, int value)
         return slider->MoveTo(slider->VisibleX, position);
     return slider->MoveTo(position, slider->VisibleY);
 }
+
+CQVSliderObj* FindSlider(LMObj* root, int controlId)
+{
+    auto* slider = dynamic_cast<CQVSliderObj*>(root);
+    if (!root || (slider && slider->ControlId == controlId))
+        return slider;
+    for (LMObj* child : root->Children) {
+        if (CQVSliderObj* found = FindSlider(child, controlId))
+            return found;
+    }
+    return nullptr;
+}

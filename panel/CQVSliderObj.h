@@ -37,3 +37,6 @@ private:
 // Holds the value to the slider's range and moves the knob to its place on
 // the track; 0 without a slider.
 int SetSliderValue(CQVSliderObj* slider, int value);
+
+// The slider of that control id in the tree below root, or null.
+CQVSliderObj* FindSlider(LMObj* root, int controlId);

@@ -50,6 +50,12 @@ void SetShown(LMObj* object, bool shown)
         HideIfShown(object);
 }
 
+bool InState(const LMObj* object, const wchar_t* name)
+{
+    return object && object->CurrentState &&
+           lstrcmpiW(object->CurrentState->Name.c_str(), name) == 0;
+}
+
 CQVObj* MakeListRow(LMObj* container, int y, int width, int height, int controlId, int hoverMode,
                     const wchar_t* group)
 {

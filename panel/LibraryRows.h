@@ -29,6 +29,8 @@ constexpr int kUiNoTheme = 46;
 void ShowIfHidden(LMObj* object);
 void HideIfShown(LMObj* object);
 void SetShown(LMObj* object, bool shown);
+// Whether the object's current state has this name, ignoring case.
+bool InState(const LMObj* object, const wchar_t* name);
 
 // A blank row of the container at (0, y), never hit, in the group; null
 // without a container.

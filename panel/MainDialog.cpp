@@ -17,7 +17,7 @@
 #include "PanelResources.h"
 #include "PanelSettings.h"
 #include "PanelTrailSprite.h"
-#include "ScrollRepeat.h"
+#include "ListScrolling.h"
 
 namespace {
 

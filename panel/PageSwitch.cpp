@@ -2,17 +2,9 @@
 // side-tab mark moves to its tab.
 
 #include "LMObj.h"
+#include "LibraryRows.h"
 #include "LibraryViews.h"
 #include "PanelState.h"
-
-namespace {
-
-bool InState(const LMObj* object, const wchar_t* name)
-{
-    return object->CurrentState && lstrcmpiW(object->CurrentState->Name.c_str(), name) == 0;
-}
-
-}  // namespace
 
 void ShowPage(int page, LMObj* tab, bool evenWhenShown)
 {

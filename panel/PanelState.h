@@ -160,6 +160,10 @@ struct LibraryPagesState {
     int32_t AppliedThemeRow = -1;  // the current theme's row; -1 none
     int32_t ListFocus = kFocusNone;
     int32_t TrailSpriteRate = kDefaultTrailsPerSecond;  // of the trail previewed
+    // When a list row was last clicked, shared by all lists, and when the
+    // trail preview last dropped a sprite (LMClockNowMs).
+    DWORD LastRowClick = 0;
+    DWORD LastTrailSprite = 0;
     // Themes page: the cursor strip (id 51) and the selection bar's buttons.
     LMObj* CursorStrip = nullptr;
     ThemeRowButtons RowButtons;

@@ -96,12 +96,16 @@ void ObserveMessage(LMObj& obj, UINT message, int x, int y)
     case WM_MOUSEMOVE:
         LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
         break;
+    // A host class with CS_DBLCLKS (every dialog) turns a quick second press
+    // into a double-click message; the toolkit tells double clicks itself.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
         if (IsValidLMObj(&obj))
             LMGuarded([&] { obj.OnWindowButtonDown(x, y, 0); });
         break;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         LMGuarded([&] { obj.OnWindowButtonDown(x, y, 1); });
         break;
     case WM_LBUTTONUP:

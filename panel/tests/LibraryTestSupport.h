@@ -36,7 +36,8 @@ public:
     BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
     {
         Posts.emplace_back(window, message, wParam, lParam);
-        return !RealWindows || EngineWorld::PostMessageW(window, message, wParam, lParam);
+        return !(RealWindows || RealPosts) ||
+               EngineWorld::PostMessageW(window, message, wParam, lParam);
     }
     BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override
     {
@@ -61,6 +62,7 @@ public:
     std::vector<Launch> Launches;
     HWND EngineWindow = nullptr;
     bool RealWindows = false;
+    bool RealPosts = false;  // posts reach their windows; lookups stay as above
     std::wstring CurrentThemePath;
 
 private:

@@ -1,12 +1,11 @@
 // The main dialog built in the test's process: its window and objects, the
-// start rows and the current theme, the scroll-repeat timers, the null
-// notices, the language change and bad places and texts.
+// start rows and the current theme, the null notices, the language change
+// and bad places and texts.
 
 #include "MainDialogTestSupport.h"
 
 #include "CQVObj.h"
 #include "FactorySupport.h"
-#include "LMClock.h"
 #include "Language.h"
 #include "LibraryRows.h"
 #include "LibraryTestSupport.h"
@@ -17,8 +16,6 @@
 #include "SoundFixtures.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 namespace {
 
@@ -43,12 +40,6 @@ bool ShowsText(const LMObj* container, int x, int y, int uiText, int width)
             return LabelPixels(child) == PixelsTopDown(*expected->Bitmap);
     }
     return false;
-}
-
-DWORD g_now = 50000;
-DWORD TestNow()
-{
-    return g_now;
 }
 
 }  // namespace
@@ -122,50 +113,6 @@ TEST_F(MainDialogTest, StartBuildsEveryListAfterTheCurrentThemeAndSelectsTheFirs
     ASSERT_EQ(1u, world_.Requests.size()) << "event 0's sound, once";
     EXPECT_EQ(static_cast<DWORD>(SND_ASYNC | SND_MEMORY), world_.Requests[0].Flags);
     EXPECT_EQ("sound", NameOf(ThemeViews.SoundIcons[0]));
-}
-
-TEST_F(MainDialogTest, ARepeatTimerMovesItsThumbByItsStepOnlyAfter300Ms)
-{
-    LMSetClockSource(TestNow);
-    ASSERT_NE(nullptr, OpenDialog());
-    const std::array<PanelList*, 6> lists = {&Library.ThemeList,   &Library.TrailList,
-                                             &Library.EffectSlots, &Library.EffectLibrary,
-                                             &Library.SoundSlots,  &Library.SoundFiles};
-    // The builders' steps for empty lists: half the thumb's travel.
-    EXPECT_EQ((std::vector<int>{103, 141, 141}),
-              (std::vector<int>{Library.TrailList.RowStep, Library.EffectLibrary.RowStep,
-                                Library.SoundFiles.RowStep}));
-    // Each pair moves its list's thumb down and up; other timers move none.
-    const struct {
-        UINT_PTR Down;
-        UINT_PTR Up;
-        PanelList* List;
-        int Step;
-    } rows[] = {
-        {201, 202, &Library.ThemeList, 1},
-        {203, 204, &Library.TrailList, 103},
-        {205, 206, &Library.EffectLibrary, 141},
-        {207, 208, &Library.EffectSlots, 30},
-        {215, 216, &Library.SoundFiles, 141},
-        {217, 218, &Library.SoundSlots, 30},
-        {209, 214, nullptr, 0},
-        {0, 101, nullptr, 0},
-    };
-    for (const auto& row : rows) {
-        for (const auto& [timer, step] : {std::pair{row.Down, row.Step}, {row.Up, -row.Step}}) {
-            SCOPED_TRACE(timer);
-            for (PanelList* list : lists)
-                list->Thumb->MoveTo(0, 100);
-            PanelShell.ScrollRepeatStart = 7000;
-            for (DWORD now : {7300u, 7301u}) {
-                g_now = now;
-                SendMessageW(dialog_, WM_TIMER, timer, 0);
-            }
-            for (PanelList* list : lists)
-                EXPECT_EQ(list == row.List ? 100 + step : 100, list->Thumb->VisibleY);
-        }
-    }
-    LMSetClockSource(nullptr);
 }
 
 // The engine posts 14 when it changed the current theme file; 13 comes

@@ -55,6 +55,7 @@ HWND ShellWorld::FindWindowW(const wchar_t* className, const wchar_t* title)
 BOOL ShellWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
 {
     ShowCommands.push_back(info->nShow);
+    Parameters.push_back(info->lpParameters ? info->lpParameters : L"");
     return RecordingWorld::ShellExecuteExW(info);
 }
 
@@ -67,6 +68,9 @@ void MainDialogTest::SetUp()
     PanelSettingsKey = key_;
     world_.MutexName = L"TrivaneTestsPanelMutex-" + unique;
     world_.CurrentThemePath = CurrentFile();
+    // Missing: an apply leaves the autostart alone.
+    savedRunKey_ = PanelRunKey;
+    PanelRunKey = key_ + L"\\Run";
     CopyTextBounded(PanelThemesFolder, MAX_PATH, themes_.Path().c_str());
     CopyTextBounded(PanelSoundsFolder, MAX_PATH, sounds_.Path().c_str());
 }
@@ -78,6 +82,7 @@ void MainDialogTest::TearDown()
     PanelCurrentTheme.reset();
     RefreshThemeListsFrom(L"");
     RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str());
+    PanelRunKey = savedRunKey_;
     PanelThemesFolder[0] = L'\0';
     PanelSoundsFolder[0] = L'\0';
     PanelLanguage = LanguageSource{};

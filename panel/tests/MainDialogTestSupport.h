@@ -43,6 +43,7 @@ public:
     HWND PanelWindow = nullptr;
     std::vector<std::wstring> TitlesAsked;
     std::vector<int> ShowCommands;
+    std::vector<std::wstring> Parameters;  // of each start, "" for none
 
 private:
     mutable std::mutex lock_;
@@ -62,6 +63,7 @@ protected:
     TempFolder sounds_;
     TempFolder current_;
     std::wstring key_;
+    std::wstring savedRunKey_;
     ShellWorld world_;
     HWND dialog_ = nullptr;
 };

@@ -77,11 +77,13 @@ TEST_F(MainDialogTest, InstallAndUninstallStartRegsvr32OnTheLibraryBesideTheProg
         world_.CommandLine = row.Line;
         world_.Launches.clear();
         world_.ShowCommands.clear();
+        world_.Parameters.clear();
         EXPECT_EQ(1, PanelWinMain(GetModuleHandleW(nullptr)));
         ASSERT_EQ(1u, world_.Launches.size());
         const auto& [file, parameters, folder, owner, mask] = world_.Launches[0];
+        // The parameters' text is gone with the call: the copy is kept.
         EXPECT_EQ((std::vector<std::wstring>{L"regsvr32", row.Parameters}),
-                  (std::vector<std::wstring>{file, static_cast<const wchar_t*>(parameters)}));
+                  (std::vector<std::wstring>{file, world_.Parameters.at(0)}));
         EXPECT_TRUE(!folder && !owner);
         EXPECT_EQ((std::vector<ULONG>{SEE_MASK_DOENVSUBST, SW_SHOWNORMAL, 0}),
                   (std::vector<ULONG>{mask, static_cast<ULONG>(world_.ShowCommands.at(0)),

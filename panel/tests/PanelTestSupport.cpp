@@ -6,6 +6,9 @@
 #include "LMToolkit.h"
 #include "PanelState.h"
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 constexpr DWORD kFrameStepMs = 21;  // past the 20 ms frame interval
@@ -18,7 +21,48 @@ DWORD TestNow()
     return g_now;
 }
 
+// The shown dialog of this owner, or null.
+HWND FindDialog(HWND owner)
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, L"#32770", nullptr))) {
+        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+INT_PTR RunDriven(HWND owner, const std::function<INT_PTR()>& open,
+                  const std::function<void(HWND)>& drive)
+{
+    std::atomic<bool> closed{false};
+    std::thread driver([&, pending = drive]() mutable {
+        for (DWORD start = GetTickCount(); !closed; Sleep(10)) {
+            HWND dialog = FindDialog(owner);
+            if (dialog && pending) {
+                pending(dialog);
+                pending = nullptr;
+                start = GetTickCount();
+            } else if (dialog && GetTickCount() - start > 5000) {
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            }
+        }
+    });
+    const INT_PTR result = open();
+    closed = true;
+    driver.join();
+    return result;
+}
+
+std::wstring TextOf(HWND window)
+{
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, 0);
+    text.resize(static_cast<size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
+}
 
 void PanelTreeTest::SetUp()
 {

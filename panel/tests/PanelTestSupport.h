@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ struct ScopedSupersample {
     ~ScopedSupersample() { LMSupersampleFactor = Saved; }
     int Saved;
 };
+
+// Runs open on this thread (it shows a modal dialog of this owner, or
+// not) while a second thread runs drive on the dialog once it shows; a
+// dialog that drive leaves open is cancelled 5 s later, so a failing test
+// never hangs. What open returned.
+INT_PTR RunDriven(HWND owner, const std::function<INT_PTR()>& open,
+                  const std::function<void(HWND)>& drive);
+
+// A window's text, through its messages (it may be another thread's).
+std::wstring TextOf(HWND window);
 
 // A windowless root that is also the panel's page containers; what the
 // factories hang under it goes with it. Time stands still until Play.

@@ -502,6 +502,11 @@ TEST_F(LMObjWindow, AnAdoptedWindowSharesItsMouseWithItsChildren)
     SendMessageW(host.Get(), WM_LBUTTONUP, 0, ClientPoint(15, 15));
     ASSERT_EQ(1u, child.Releases.size());
     EXPECT_EQ((ButtonCall{5, 5, 0}), child.Releases[0]);
+    // A dialog's class turns a quick second press into a double-click message.
+    SendMessageW(host.Get(), WM_LBUTTONDBLCLK, MK_LBUTTON, ClientPoint(15, 15));
+    SendMessageW(host.Get(), WM_LBUTTONUP, 0, ClientPoint(15, 15));
+    EXPECT_EQ(2u, child.Presses.size());
+    EXPECT_EQ(2u, child.Releases.size());
 
     g_hostMessages.clear();
     EXPECT_EQ(1, SendMessageW(host.Get(), WM_ERASEBKGND, 0, 0));

@@ -1,9 +1,13 @@
 // A pick and apply on the real road: the file written, the user's Run key,
 // and the re-apply request posted to a window of the engine's class that
-// this test owns.
+// this test owns; and a double click on the dialog with real mouse input.
 
 #include "Composition.h"
 #include "LibraryTestSupport.h"
+#include "MainDialogTestSupport.h"
+#include "MessagePump.h"
+#include "PanelShell.h"
+#include "RunProgram.h"
 #include "ScopedWin.h"
 
 #include <shlwapi.h>
@@ -44,4 +48,37 @@ TEST_F(ComposeTest, PickAndApplyReachTheEngineWindow)
         else
             WriteValue(run, names[i], saved[i]);
     }
+}
+
+// A user's double click on a theme row, with real mouse input: the first
+// press lands on the hover bar and selects the row, the quick second one
+// (which the dialog's class turns into a double-click message) on the
+// selection bar that took its place, which applies the row.
+TEST_F(MainDialogTest, ARealDoubleClickOnAThemeRowAppliesIt)
+{
+    ASSERT_TRUE(SaveTestTheme(themes_.File(L"Juniper.Trivane"), *NamedTheme(L"Juniper")));
+    ASSERT_NE(nullptr, OpenDialog());
+    ShowWindow(dialog_, SW_SHOW);
+    SetForegroundWindow(dialog_);
+    int x = 0, y = 0;
+    Library.ThemeList.Container->GetScreenOffset(&x, &y);
+    POINT row{x + 100, y + 62 + 30};
+    ClientToScreen(dialog_, &row);
+    SetCursorPos(row.x, row.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof(input));
+    PumpMessagesFor(100);
+    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
+                         MOUSEEVENTF_LEFTUP}) {
+        input.mi.dwFlags = button;
+        SendInput(1, &input, sizeof(input));
+        PumpMessagesFor(40);
+    }
+
+    EXPECT_TRUE(PumpMessagesUntil([] { return PanelCurrentTheme != nullptr; }, 2000));
+    EXPECT_EQ(1, Library.AppliedThemeRow);
+    ASSERT_EQ(1u, world_.Launches.size()) << "the engine started";
+    EXPECT_EQ(EngineProgramBeside(nullptr), std::get<0>(world_.Launches[0]));
 }
