@@ -74,3 +74,18 @@ bool ReadBytesFromFile(const std::wstring& path, std::string* data)
            (ReadFile(file.Get(), data->data(), static_cast<DWORD>(data->size()), &got, nullptr) &&
             got == data->size());
 }
+
+std::set<std::wstring> FilesIn(const std::wstring& folder)
+{
+    std::set<std::wstring> files;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return files;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files.insert(data.cFileName);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return files;
+}

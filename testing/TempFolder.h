@@ -1,6 +1,7 @@
 #pragma once
 // A new folder under the temporary path, removed with all it holds.
 
+#include <set>
 #include <string>
 
 class TempFolder {
@@ -19,3 +20,5 @@ private:
 
 bool WriteBytesToFile(const std::wstring& path, const void* data, size_t size);
 bool ReadBytesFromFile(const std::wstring& path, std::string* data);
+// The names of the files (not folders) directly in the folder.
+std::set<std::wstring> FilesIn(const std::wstring& folder);

@@ -11,20 +11,6 @@
 
 namespace {
 
-std::set<std::wstring> FilesIn(const std::wstring& folder)
-{
-    std::set<std::wstring> files;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return files;
-    do
-        files.insert(data.cFileName);
-    while (FindNextFileW(find, &data));
-    FindClose(find);
-    return files;
-}
-
 // Answers every save dialog with the path given, or cancels when it is empty.
 class DialogAnswer {
 public:

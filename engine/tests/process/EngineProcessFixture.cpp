@@ -37,21 +37,6 @@ void WriteSetting(const wchar_t* name, const std::optional<DWORD>& value)
 
 }  // namespace
 
-std::set<std::wstring> FilesIn(const std::wstring& folder)
-{
-    std::set<std::wstring> files;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return files;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files.insert(data.cFileName);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return files;
-}
-
 void EngineProcessTest::SetUp()
 {
     EndAllEngines();

@@ -4,6 +4,7 @@
 // the settings it touched and the Themes folder restored.
 
 #include "EngineHarness.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,4 +39,3 @@ private:
     std::set<std::wstring> themesBefore_;
 };
 
-std::set<std::wstring> FilesIn(const std::wstring& folder);
