@@ -173,11 +173,23 @@ void CThemePane::ClearStrip()
     CellRecords.clear();
 }
 
+// A theme's load may show a box whose message loop runs the refill timer:
+// a refill asked for during a fill comes after it, never inside it.
 void CThemePane::FillThemeList()
 {
+    if (filling_) {
+        if (StripHost)
+            SetTimer(StripHost, kRefillTimer, kRefillDelayMs, nullptr);
+        return;
+    }
     ++RefillCount;
     if (!StripList)
         return;
+    filling_ = true;
+    struct EndOfFill {
+        bool& Filling;
+        ~EndOfFill() { Filling = false; }
+    } endOfFill{filling_};
     ClearStrip();
     RefreshThemeListsFrom(Folder().c_str());
     for (size_t record = 0; record < GetCursorThemeList().size(); ++record)
@@ -274,17 +286,20 @@ void CThemePane::OnDoubleClick(CQVObj&, int, int)
 {
 }
 
+// The load may show a box whose message loop refills the strip: the record
+// is copied first, and its caption found again afterwards.
 void CThemePane::ChooseCell(int cell)
 {
     const ThemeListEntry* record = RecordOfCell(cell);
     if (!record || wcslen(record->Path) >= MAX_PATH)
         return;
+    ThemeListEntry chosen = *record;
+    chosen.Thumbnail = chosen.Caption = nullptr;
     auto theme = std::make_unique<CTheme>();
-    if (!theme->Load(record->Path, 0))
+    if (!theme->Load(chosen.Path, 0))
         return;
-    ChosenTheme = *record;
-    ChosenTheme.Thumbnail = ChosenTheme.Caption = nullptr;
-    wcscpy(ChosenPath, record->Path);
+    ChosenTheme = chosen;
+    wcscpy(ChosenPath, chosen.Path);
     clickedTheme_ = std::move(theme);
     BuildPreview(*clickedTheme_);
     NotifyPageChanged();
@@ -292,8 +307,7 @@ void CThemePane::ChooseCell(int cell)
         if (LMObj* caption = GetCursorThemeList()[shown].Caption)
             caption->ChangeState(L"Default");
     }
-    if (LMObj* caption = GetCursorThemeList()[CellRecords[static_cast<size_t>(cell)]].Caption)
-        caption->ChangeState(L"Selected");
+    MarkChosenCaption();
 }
 
 // The menu and the question let other messages run, a refill among them:

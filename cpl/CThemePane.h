@@ -80,7 +80,7 @@ public:
     // Tests put in a folder of their own and a menu that answers at once.
     std::wstring ThemesFolder;   // empty: the Themes folder
     PopupMenuHandler PopupMenu;  // empty: a real popup menu
-    int RefillCount = 0;         // FillThemeList calls
+    int RefillCount = 0;         // refills made
 
 private:
     void BuildStrip();
@@ -102,6 +102,7 @@ private:
     OwnedObjects previewObjects_;  // preview pictures and captions
     std::unique_ptr<CTheme> clickedTheme_;
     ThemesFolderWatcher watcher_;
+    bool filling_ = false;
 };
 
 // The picture of a role's cursor in state (1 normal, 2 pressed) when it has

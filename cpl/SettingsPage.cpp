@@ -17,7 +17,6 @@
 #include "ObjectFactories.h"
 #include "RegistrySettings.h"
 #include "ScopedWin.h"
-#include "ThemeLocations.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -77,8 +76,6 @@ void BuildPanes(HWND page)
     PlaceOver(PageState.ThemePaneWindow, page, IDC_CPL_PANE_AREA, true);
     PageState.OptionsHost = CreateChildDialog(page, IDD_CPL_OPTIONS_HOST, PlainDialogProc);
     PlaceOver(PageState.OptionsHost, page, IDC_CPL_PANE_AREA, false);
-    wchar_t themes[MAX_PATH];
-    GetThemesFolder(themes);
     OptionsPane.Create(PageState.OptionsHost);
     ThemePane.Create(PageState.ThemePaneWindow);
 }

@@ -8,11 +8,14 @@
 #include "CQVObj.h"
 #include "CThemePane.h"
 #include "CplResources.h"
+#include "LMMessageBox.h"
 #include "LMTextState.h"
 #include "MessagePump.h"
 #include "SettingsPage.h"
 
 #include <tlhelp32.h>
+
+#include <cstring>
 
 using namespace cpl;
 
@@ -56,6 +59,47 @@ int ThreadCount()
         count += entry.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
     return count;
 }
+
+// A theme whose full load warns about a trail record of an unknown version
+// behind its cursor; a preview stops at the cursor and shows nothing.
+void WriteWarningTheme(const std::wstring& path)
+{
+    ASSERT_TRUE(WriteCursorTheme(path, {{0, 1, 16, 16}}));
+    std::string bytes;
+    ASSERT_TRUE(ReadBytesFromFile(path, &bytes));
+    uint32_t headSize = 0, bodySize = 0, compressed = 1;
+    std::memcpy(&headSize, bytes.data() + 4, 4);
+    std::memcpy(&bodySize, bytes.data() + 8, 4);
+    std::memcpy(&compressed, bytes.data() + 120, 4);
+    ASSERT_TRUE(compressed == 0 && bytes.size() == headSize + bodySize);
+    const uint32_t record[4] = {8, 16, 16, 99};
+    bodySize += sizeof(record);
+    std::memcpy(&bytes[8], &bodySize, 4);
+    bytes.append(reinterpret_cast<const char*>(record), sizeof(record));
+    ASSERT_TRUE(WriteBytesToFile(path, bytes.data(), bytes.size()));
+}
+
+// Answers every box; the first one runs the strip host's refill timer, as
+// a real box's message loop does once the timer is due, after before().
+class BoxRunsRefill {
+public:
+    explicit BoxRunsRefill(std::function<void()> before) : before_(std::move(before))
+    {
+        previous_ = LMSetMessageBoxHandler([this](HWND, const wchar_t*, const wchar_t*, UINT) {
+            if (Boxes++ == 0) {
+                before_();
+                SendMessageW(ThemePane.StripHost, WM_TIMER, kRefillTimer, 0);
+            }
+            return IDOK;
+        });
+    }
+    ~BoxRunsRefill() { LMSetMessageBoxHandler(previous_); }
+    int Boxes = 0;
+
+private:
+    std::function<void()> before_;
+    LMMessageBoxHandler previous_;
+};
 
 class ThemePaneTest : public PageFixture {
 protected:
@@ -277,4 +321,45 @@ TEST_F(ThemePaneTest, BadThemeFilesGetNoCellAndBreakNothing)
     SendMessageW(ThemePane.Window, WM_HSCROLL, SB_PAGEDOWN,
                  reinterpret_cast<LPARAM>(GetDlgItem(ThemePane.Window, IDC_CPL_STRIP_SCROLL)));
     EXPECT_TRUE(StripScroll().nPos == 74 && ThemePane.StripList->VisibleX == -74);
+}
+
+TEST_F(ThemePaneTest, ARefillRunByABoxWaitsForTheFillAndTheClickItInterrupts)
+{
+    // The broken archive's warning comes while the strip is filled.
+    for (const wchar_t* title : {L"Amber", L"Birch", L"Cedar", L"Delta"})
+        Write(title, {{0, 1, 16, 16}});
+    WriteBytesToFile(themes_.File(L"Broken.PvltTheme"), "PK not a zip", 12);
+    {
+        BoxRunsRefill box([] {});
+        ASSERT_NE(nullptr, OpenPage());
+        EXPECT_EQ(1, box.Boxes);
+        EXPECT_EQ(4u, Cells());
+        EXPECT_EQ(9, ThemePane.StripList->ChildCount());
+        int refills = ThemePane.RefillCount;
+        EXPECT_TRUE(PumpMessagesUntil([&] { return ThemePane.RefillCount > refills; }, 3000));
+        EXPECT_EQ(4u, Cells());
+        EXPECT_EQ(9, ThemePane.StripList->ChildCount());
+    }
+    ClosePage();
+    DeleteFileW(themes_.File(L"Broken.PvltTheme").c_str());
+
+    // The clicked theme's own warning comes after the others are deleted.
+    for (const wchar_t* title : {L"Amber", L"Birch", L"Cedar", L"Delta"})
+        WriteWarningTheme(Theme(title));
+    ASSERT_NE(nullptr, OpenPage());
+    ASSERT_EQ(4u, Cells());
+    const std::wstring chosen = ThemePane.RecordOfCell(3)->Title;
+    BoxRunsRefill box([&] {
+        for (const wchar_t* title : {L"Amber", L"Birch", L"Cedar", L"Delta"}) {
+            if (chosen != title)
+                DeleteFileW(Theme(title).c_str());
+        }
+    });
+    ThemePane.OnLButtonUp(*ThemePane.StripList, CellX(3), 10, 0);
+    ASSERT_EQ(1, box.Boxes);
+    EXPECT_EQ(Theme(chosen), ThemePane.ChosenPath);
+    EXPECT_EQ(chosen, ThemePane.ChosenTheme.Title);
+    ASSERT_EQ(1u, Cells());
+    EXPECT_EQ(L"Selected", StateName(ThemePane.RecordOfCell(0)->Caption));
+    EXPECT_EQ(1u, ThemePane.PreviewCells.size());
 }
