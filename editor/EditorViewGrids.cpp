@@ -310,6 +310,8 @@ void CEditorMFCView::SetHotSpot(int grid, int item, int x, int y)
     LMObj* marker = items_[static_cast<size_t>(traits.Markers + item)];
     if (!entry || !entry->Animation || !thumbnail || !marker)
         return;
+    // The pane is filled again below: what was typed into it goes in first.
+    CommitSelectedPane(grid);
     marker->MoveTo(x - kMarkerCentre, y - kMarkerCentre);
     entry->HotSpotX = x - thumbnail->VisibleX;
     entry->HotSpotY = y - thumbnail->VisibleY;
