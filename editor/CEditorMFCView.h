@@ -237,6 +237,10 @@ private:
     CThemeEntry* PaneEntry(int grid, int index, int variant) const;
     void FillPane(int grid, const CThemeEntry* entry);
     void CommitPane(int grid, CThemeEntry* entry);
+    // Other windows on the document that show the entry in their pane show
+    // it again as stored: a save commits one view's panes, which must not put
+    // back what another window changed.
+    void RefreshOtherPanes(int grid, const CThemeEntry* entry);
     void CommitSelectedPane(int grid);
     void ImportImage(int grid, const wchar_t* path);
     void RemoveItem(int grid);

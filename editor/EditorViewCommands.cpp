@@ -57,6 +57,7 @@ void CEditorMFCView::OnEditPaste()
         document->PasteTrail(SelectedTrail);
         ShowTrailPane(SelectedTrail);
     }
+    RefreshOtherPanes(grid, PaneEntry(grid, SelectedItem(grid), SelectedCursorVariant));
     RestartGridTimer(grid);
 }
 

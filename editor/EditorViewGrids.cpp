@@ -316,6 +316,7 @@ void CEditorMFCView::SetHotSpot(int grid, int item, int x, int y)
     entry->HotSpotX = x - thumbnail->VisibleX;
     entry->HotSpotY = y - thumbnail->VisibleY;
     ShowGridPane(grid, item);
+    RefreshOtherPanes(grid, entry);
 }
 
 void CEditorMFCView::ShowCursorVariant(int variant)
