@@ -145,6 +145,8 @@ public:
     void DrawSoundRow(const DRAWITEMSTRUCT& item);
 
     bool OnCmdMsg(UINT id, UINT code, bool execute) override;
+    // The view's edit box that has the keyboard focus, or null.
+    HWND FocusedBox() const;
     void OnThemeProperties();
     void OnApply();
     void OnSaveAndApply();

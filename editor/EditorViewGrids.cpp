@@ -265,6 +265,9 @@ void CEditorMFCView::OnGridClick(editor::CQVObj& object, int x, int y)
     int grid = GridOf(object);
     if (grid < 0)
         return;
+    // The keys follow the click: Copy and Paste act on items again, not on
+    // the box typed in last.
+    ::SetFocus(GetSafeHwnd());
     EditorGrid& slot = grids_[static_cast<size_t>(grid)];
     int cell = GridCellAt(slot.Layout, x, y, object.VisibleHeight);
     if (cell < 0)
