@@ -4,6 +4,7 @@
 #include "EditorIds.h"
 #include "PngResource.h"
 #include "SoundPreview.h"
+#include "ThemeFileNames.h"
 #include "ThemeLocations.h"
 
 #include <cstdio>
@@ -121,7 +122,15 @@ BOOL CEditorMFCDoc::OnSaveDocument(const wchar_t* path)
         return FALSE;
     if (View)
         View->CommitAllPanes();
-    return !Theme || Theme->Save(path, 1) == 1;
+    if (!Theme)
+        return FALSE;
+    if (Theme->Save(path, 1) == 1)
+        return TRUE;
+    // Other formats the theme writer refuses itself. A theme file it could
+    // not write must not go unnoticed: closing asks no question.
+    if (PathHasExtension(path, kContainerExtension))
+        ReportSaveFailure(path);
+    return FALSE;
 }
 
 void CEditorMFCDoc::OnCloseDocument()

@@ -145,6 +145,8 @@ public:
     void DrawSoundRow(const DRAWITEMSTRUCT& item);
 
     bool OnCmdMsg(UINT id, UINT code, bool execute) override;
+    // The view's edit box that has the keyboard focus, or null.
+    HWND FocusedBox() const;
     void OnThemeProperties();
     void OnApply();
     void OnSaveAndApply();
@@ -237,6 +239,10 @@ private:
     CThemeEntry* PaneEntry(int grid, int index, int variant) const;
     void FillPane(int grid, const CThemeEntry* entry);
     void CommitPane(int grid, CThemeEntry* entry);
+    // Other windows on the document that show the entry in their pane show
+    // it again as stored: a save commits one view's panes, which must not put
+    // back what another window changed.
+    void RefreshOtherPanes(int grid, const CThemeEntry* entry);
     void CommitSelectedPane(int grid);
     void ImportImage(int grid, const wchar_t* path);
     void RemoveItem(int grid);

@@ -7,8 +7,49 @@
 #include "EditorIds.h"
 #include "PaneRules.h"
 
+#include <cwchar>
+
+namespace {
+
+// What an edit command asks of a box; 0 for other commands.
+UINT BoxEditMessage(UINT id)
+{
+    switch (id) {
+    case kIdEditCopy:
+        return WM_COPY;
+    case kIdEditCut:
+        return WM_CUT;
+    case kIdEditPaste:
+        return WM_PASTE;
+    case kIdEditUndo:
+        return WM_UNDO;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+HWND CEditorMFCView::FocusedBox() const
+{
+    HWND focus = GetFocus();
+    wchar_t name[8] = L"";
+    if (!focus || !IsChild(GetSafeHwnd(), focus) || !GetClassNameW(focus, name, 8))
+        return nullptr;
+    return _wcsicmp(name, L"Edit") == 0 ? focus : nullptr;
+}
+
 bool CEditorMFCView::OnCmdMsg(UINT id, UINT code, bool execute)
 {
+    // While a box has the keyboard focus the edit commands, and so their
+    // keys, work on its text: Ctrl+V in a script must not paste an item
+    // over the entry being typed.
+    const UINT boxMessage = code == kCodeCommand ? BoxEditMessage(id) : 0;
+    if (HWND box = boxMessage ? FocusedBox() : nullptr) {
+        if (execute)
+            SendMessageW(box, boxMessage, 0, 0);
+        return true;
+    }
     static const CommandEntry<CEditorMFCView> kTable[] = {
         HandleCommand(kIdThemeProperties, &CEditorMFCView::OnThemeProperties),
         HandleCommand(kIdApply, &CEditorMFCView::OnApply),
@@ -57,6 +98,7 @@ void CEditorMFCView::OnEditPaste()
         document->PasteTrail(SelectedTrail);
         ShowTrailPane(SelectedTrail);
     }
+    RefreshOtherPanes(grid, PaneEntry(grid, SelectedItem(grid), SelectedCursorVariant));
     RestartGridTimer(grid);
 }
 

@@ -265,6 +265,9 @@ void CEditorMFCView::OnGridClick(editor::CQVObj& object, int x, int y)
     int grid = GridOf(object);
     if (grid < 0)
         return;
+    // The keys follow the click: Copy and Paste act on items again, not on
+    // the box typed in last.
+    ::SetFocus(GetSafeHwnd());
     EditorGrid& slot = grids_[static_cast<size_t>(grid)];
     int cell = GridCellAt(slot.Layout, x, y, object.VisibleHeight);
     if (cell < 0)
@@ -310,10 +313,13 @@ void CEditorMFCView::SetHotSpot(int grid, int item, int x, int y)
     LMObj* marker = items_[static_cast<size_t>(traits.Markers + item)];
     if (!entry || !entry->Animation || !thumbnail || !marker)
         return;
+    // The pane is filled again below: what was typed into it goes in first.
+    CommitSelectedPane(grid);
     marker->MoveTo(x - kMarkerCentre, y - kMarkerCentre);
     entry->HotSpotX = x - thumbnail->VisibleX;
     entry->HotSpotY = y - thumbnail->VisibleY;
     ShowGridPane(grid, item);
+    RefreshOtherPanes(grid, entry);
 }
 
 void CEditorMFCView::ShowCursorVariant(int variant)

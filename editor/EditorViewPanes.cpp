@@ -218,6 +218,24 @@ void CEditorMFCView::CommitPane(int grid, CThemeEntry* entry)
         entry->Animation->SetFrames(entry->Frames, entry->Interval,
                                     CommittedFrameFlags(entry->Alternate));
     CommitScript(pane, entry);
+    RefreshOtherPanes(grid, entry);
+}
+
+void CEditorMFCView::RefreshOtherPanes(int grid, const CThemeEntry* entry)
+{
+    CEditorMFCDoc* document = GetDocument();
+    if (!document || !entry)
+        return;
+    for (CView* other : document->Views()) {
+        auto* view = dynamic_cast<CEditorMFCView*>(other);
+        if (!view || view == this || !view->Pane(grid))
+            continue;
+        const int variant = grid == kCursorsTab ? view->SelectedCursorVariant : 0;
+        if (view->PaneEntry(grid, view->SelectedItem(grid), variant) != entry)
+            continue;
+        FillingScope filling(view->Filling);
+        view->FillPane(grid, entry);
+    }
 }
 
 void CEditorMFCView::SetCursorPaneTitle(const wchar_t* text)
@@ -298,6 +316,7 @@ void CEditorMFCView::ImportImage(int grid, const wchar_t* path)
         WriteBox(Pane(grid), kIdFramesBox, entry->Frames, kPaneFormats[grid].FramesShown);
         EnableWindow(GetDlgItem(Pane(grid), kIdRemoveButton), TRUE);
     }
+    RefreshOtherPanes(grid, entry);
     RestartGridTimer(grid);
 }
 
@@ -313,6 +332,7 @@ void CEditorMFCView::RemoveItem(int grid)
         document->ClearEffect(index);
     else
         document->ClearTrail(index);
+    RefreshOtherPanes(grid, PaneEntry(grid, index, ShownVariant));
     EnableWindow(GetDlgItem(Pane(grid), kIdRemoveButton), FALSE);
     RestartGridTimer(grid);
 }

@@ -4,6 +4,7 @@
 #include "DocViewTexts.h"
 #include "EditorTestSupport.h"
 #include "FileDialog.h"
+#include "FileRetry.h"
 #include "ThemeLocations.h"
 #include "ThemeMessages.h"
 
@@ -100,13 +101,24 @@ TEST_F(EditorAppTest, SavingToLongOrLockedPathsFailsWithTheLayersBoxAndChangesNo
     ScopedFile holder(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(holder.IsValid());
-    for (const std::wstring& path : {tooLong, locked}) {
+    // Open for writing but not for replacing: only the theme writer fails.
+    std::wstring held = WriteSmallTheme(L"Held.Trivane");
+    std::string heldBytes = FileBytes(held);
+    ScopedFile reader(CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(reader.IsValid());
+    SetThemeFileSleep([](DWORD) {});
+    for (const std::wstring& path : {tooLong, locked, held}) {
         SCOPED_TRACE(path.size());
+        size_t boxes = boxes_.Boxes().size();
         EXPECT_FALSE(document->DoSave(path.c_str(), TRUE));
-        ASSERT_FALSE(boxes_.Boxes().empty());
+        ASSERT_EQ(boxes + 1, boxes_.Boxes().size());
         EXPECT_EQ(kTextSaveFailed + path, boxes_.Boxes().back().Text);
     }
+    SetThemeFileSleep(nullptr);
     holder.Reset();
+    reader.Reset();
     EXPECT_EQ(lockedBytes, FileBytes(locked));
+    EXPECT_EQ(heldBytes, FileBytes(held));
     EXPECT_EQ(longest, document->GetPathName());
 }

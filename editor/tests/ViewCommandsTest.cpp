@@ -184,6 +184,36 @@ TEST_F(EditorPaneTest, CopyAndPasteGiveTheSelectedItemAnIndependentCopyOnItsTabO
     EXPECT_TRUE(Filters.empty());
 }
 
+TEST_F(EditorPaneTest, EditKeysInABoxWorkOnItsTextAndAGridClickGivesThemBackToTheItems)
+{
+    CEditorMFCDoc* document = Document(0);
+    ASSERT_EQ(1, document->ImportEffectImage(3, WriteBmp(L"strip.bmp", 150, 30).c_str()));
+    view_->CurrentTab = kEffectsTab;
+    view_->ShowEffectPane(3);
+    Command(kIdEditCopy);
+    ASSERT_TRUE(CEditorMFCDoc::ClipboardEntry().Animation);
+
+    view_->ShowEffectPane(4);
+    HWND script = GetDlgItem(view_->EffectPane, kIdScriptBox);
+    SetDlgItemTextW(view_->EffectPane, kIdScriptBox, L"2;1");
+    SetFocus(script);
+    ASSERT_EQ(script, GetFocus());
+    SendMessageW(script, EM_SETSEL, 0, -1);
+    Command(kIdEditCopy);
+    SendMessageW(script, EM_SETSEL, 3, 3);
+    Command(kIdEditPaste);
+    EXPECT_EQ(L"2;12;1", BoxTexts(view_->EffectPane, {kIdScriptBox})[0]);
+    EXPECT_EQ(L"NA", document->GetEffect(4)->Animation->Name) << "no item was pasted";
+    EXPECT_EQ(30, CEditorMFCDoc::ClipboardEntry().Animation->FrameWidth) << "nor copied";
+
+    // Clicking effect 5 in the grid takes the keys back: Paste gives it the item.
+    view_->Grid(kEffectsTab).Object->OnLButtonUp(150, 140, 0);
+    EXPECT_EQ(view_->GetSafeHwnd(), GetFocus());
+    Command(kIdEditPaste);
+    EXPECT_EQ((Ints{5, 30}),
+              (Ints{view_->SelectedEffect, document->GetEffect(5)->Animation->FrameWidth}));
+}
+
 TEST_F(EditorPaneTest, ApplyPostsToTheRunningEngineOrStartsItAndSaveAndApplyFollowsASave)
 {
     std::wstring path = folder_.File(L"Night.Trivane");

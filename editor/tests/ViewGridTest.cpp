@@ -2,6 +2,7 @@
 // clicking, the pressed variant, items without an image, and bad entries.
 
 #include "CMDIChildWnd.h"
+#include "EditorIds.h"
 #include "LMObjWindow.h"
 #include "ViewTestSupport.h"
 
@@ -74,9 +75,13 @@ TEST_F(EditorViewTest, EffectGridHoversSelectsAndSetsTheHotSpotOfTheClickedEffec
     EXPECT_EQ((std::vector<int>{1, 111, 109}), Place(grid.SelectionFrame));
     EXPECT_EQ((std::vector<int>{4, 0}), (std::vector<int>{document->GetEffect(5)->HotSpotX,
                                                           document->GetEffect(5)->HotSpotY}));
+    // An interval typed just before the click survives the pane's refill.
+    SetDlgItemTextW(view_->EffectPane, kIdIntervalBox, L"75");
     grid.Object->OnLButtonUp(160, 150, 0);
     EXPECT_EQ((std::vector<int>{19, 17}), (std::vector<int>{document->GetEffect(5)->HotSpotX,
                                                             document->GetEffect(5)->HotSpotY}));
+    EXPECT_EQ(75, document->GetEffect(5)->Interval);
+    EXPECT_EQ(L"75", BoxTexts(view_->EffectPane, {kIdIntervalBox})[0]);
     EXPECT_EQ((std::vector<int>{1, 151, 141}), Place(view_->Item(kItemEffectMarkers + 5)));
     EXPECT_EQ((std::vector<int>{1, 111, 109}), Place(grid.SelectionFrame));
 

@@ -167,6 +167,31 @@ TEST_F(EditorPaneTest, ImportRemoveAndCentreActOnTheSelectedItem)
     EXPECT_EQ((Texts{L"0", L"0", L"0", L"50", L""}), BoxTexts(pane, kBoxes)) << "an empty item";
 }
 
+TEST_F(EditorPaneTest, WhatOneWindowStoresSurvivesASaveThroughTheOther)
+{
+    CEditorMFCDoc* document = Document(0);
+    view_->ShowEffectPane(3);
+    Command(kIdWindowNew);
+    ASSERT_EQ(2u, document->Views().size());
+    auto* second = dynamic_cast<CEditorMFCView*>(document->Views()[1]);
+    ASSERT_TRUE(second && second == document->View);
+    second->ShowEffectPane(3);
+
+    // The first window stores an interval, then an image of 5 frames; a save
+    // commits the second window's pane, which shows the same effect.
+    SetDlgItemTextW(view_->EffectPane, kIdIntervalBox, L"75");
+    SendMessageW(view_->EffectsPage, WM_TIMER, kPageTimerId, 0);
+    Answer = WriteBmp(L"strip.bmp", 150, 30);
+    Notify(view_->EffectPane, kIdImportButton);
+    EXPECT_EQ((Texts{L"5", L"75"}), BoxTexts(second->EffectPane, {kIdFramesBox, kIdIntervalBox}));
+    std::wstring path = folder_.File(L"Two windows.Trivane");
+    ASSERT_TRUE(document->DoSave(path.c_str(), TRUE));
+    CTheme saved;
+    ASSERT_EQ(1, saved.Load(path.c_str(), 0));
+    ASSERT_NE(nullptr, saved.GetEffect(3));
+    EXPECT_EQ((Ints{5, 75}), (Ints{saved.GetEffect(3)->Frames, saved.GetEffect(3)->Interval}));
+}
+
 TEST_F(EditorPaneTest, TheCursorsPageScrollsItsGridOnePixelAStep)
 {
     HWND bar = GetDlgItem(view_->CursorsPage, kIdPageScrollBar);

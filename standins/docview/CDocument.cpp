@@ -83,9 +83,14 @@ BOOL CDocument::OnSaveDocument(const wchar_t* path)
 {
     if (CanWriteFile(path))
         return TRUE;
+    ReportSaveFailure(path);
+    return FALSE;
+}
+
+void CDocument::ReportSaveFailure(const wchar_t* path) const
+{
     std::wstring text = std::wstring(kTextSaveFailed) + (path ? path : L"");
     LMMessageBox(BoxOwner(), text.c_str(), AppTitle(), MB_OK | MB_ICONEXCLAMATION);
-    return FALSE;
 }
 
 void CDocument::OnCloseDocument()

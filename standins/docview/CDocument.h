@@ -65,6 +65,8 @@ protected:
     BOOL SaveWithDialog(const wchar_t* path, BOOL replace, const wchar_t* startFolder);
     // The window that owns the document's boxes.
     HWND BoxOwner() const;
+    // The box of a save that cannot write the file.
+    void ReportSaveFailure(const wchar_t* path) const;
 
 private:
     std::wstring path_;
