@@ -12,6 +12,7 @@
 #include "LibraryRows.h"
 #include "LibraryViews.h"
 #include "ListSelection.h"
+#include "MainWindow.h"
 #include "MessageBoxRecorder.h"
 #include "MessagePump.h"
 #include "PanelResources.h"
@@ -284,6 +285,38 @@ TEST_F(RoutingTest, AnArrowMovesItsThumbOnceAndRepeatsOnlyWhileHeld)
         EXPECT_EQ((std::vector<UINT_PTR>{1, row.Timer, 20, 0, row.Timer}),
                   (std::vector<UINT_PTR>{made[0].Set, made[0].Id, made[0].ElapseMs, made[1].Set,
                                          made[1].Id}));
+    }
+}
+
+// A rebuild with fewer rows keeps the list where its thumb says, never
+// scrolled past its end.
+TEST_F(RoutingTest, AListShortenedByARebuildStaysWhereItsThumbSays)
+{
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 12; ++i) {
+        const std::wstring name = L"Fir" + std::to_wstring(i);
+        files.push_back(themes_.File(name + L".Trivane"));
+        ASSERT_TRUE(SaveTestTheme(files.back(), *NamedTheme(name.c_str())));
+    }
+    ASSERT_NE(nullptr, OpenDialog());
+    LMObj* list = Library.ThemeList.Container;
+    LMObj* thumb = Library.ThemeList.Thumb;
+    thumb->OnDrag(0, 0, thumb->VisibleX, 5000);
+    const int clip = list->Parent->VisibleHeight;
+    EXPECT_EQ(clip - 13 * 62, list->VisibleY);
+    // The thumb stays at the bottom: the list shows its last rows.
+    const struct {
+        size_t Kept;
+        int ListY;
+    } rows[] = {{8, clip - 9 * 62}, {2, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Kept);
+        while (files.size() > row.Kept) {
+            ASSERT_TRUE(DeleteFileW(files.back().c_str()));
+            files.pop_back();
+        }
+        RebuildLibraryLists();
+        EXPECT_EQ(row.ListY, list->VisibleY);
     }
 }
 
