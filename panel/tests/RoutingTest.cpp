@@ -478,6 +478,7 @@ TEST_F(RoutingTest, TheTrailAreaTellsTheEngineWithoutWaitingOnAHungOne)
 {
     ASSERT_NE(nullptr, OpenDialog());
     CQVObj* area = Control(89);
+    using Trails = std::vector<std::pair<WPARAM, LPARAM>>;
     for (bool hung : {false, true}) {
         g_trails.clear();
         EngineStandIn engine(hung);
@@ -486,9 +487,19 @@ TEST_F(RoutingTest, TheTrailAreaTellsTheEngineWithoutWaitingOnAHungOne)
         area->OnMouseEnter();
         area->OnMouseLeave(nullptr);
         EXPECT_LT(GetTickCount() - start, 1000u) << "200 ms at most per message";
-        using Trails = std::vector<std::pair<WPARAM, LPARAM>>;
         EXPECT_EQ((hung ? Trails{} : Trails{{1, 0}, {0, 0}}), g_trails);
     }
+    // Closed with the pointer on the preview, the panel gives the engine
+    // its trail back.
+    g_trails.clear();
+    {
+        EngineStandIn engine(false);
+        world_.EngineWindow = engine.window;
+        area->OnMouseEnter();
+        DestroyWindow(dialog_);
+        dialog_ = nullptr;
+    }
+    EXPECT_EQ((Trails{{1, 0}, {0, 0}}), g_trails);
     world_.EngineWindow = nullptr;
 }
 
