@@ -97,6 +97,17 @@ void ScrollListToThumb(const PanelList& list)
     DragThumbBy(list.Thumb, 0);
 }
 
+void ScrollCursorGridToTop()
+{
+    LMObj* thumb = PanelShell.CursorGridThumb;
+    const LMObj* frame = PanelShell.CursorGridFrame;
+    if (!thumb || !frame)
+        return;
+    const ThumbTravel travel =
+        GridThumbTravel(frame->VisibleY, frame->VisibleHeight, thumb->VisibleHeight);
+    thumb->OnDrag(0, 0, thumb->VisibleX, travel.Low);
+}
+
 void ScrollByWheel(int delta)
 {
     MoveThumb(WheelMove(Library, delta));

@@ -27,6 +27,9 @@ bool DragThumb(const LMObj& thumb, int newY, int* keptY);
 // Puts the list where its thumb says again, after the list changed height.
 void ScrollListToThumb(const PanelList& list);
 
+// The theme cursors page's thumb at the top of its travel, the grid with it.
+void ScrollCursorGridToTop();
+
 // The wheel scrolls the list of the page shown.
 void ScrollByWheel(int delta);
 

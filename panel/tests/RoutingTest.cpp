@@ -320,6 +320,26 @@ TEST_F(RoutingTest, AListShortenedByARebuildStaysWhereItsThumbSays)
     }
 }
 
+// Another theme's cursors show from the top, and so does the grid's thumb.
+TEST_F(RoutingTest, CursorsShownAgainStartAtTheTopThumbIncluded)
+{
+    ASSERT_NE(nullptr, OpenDialog());
+    std::vector<TestCursor> cursors;
+    for (int role = 0; role < 12; ++role)
+        cursors.push_back(TestCursor{role, 1, 128, 128});
+    const std::wstring path = themes_.File(L"Tall.Trivane");
+    ASSERT_TRUE(SaveTestTheme(path, *NamedTheme(L"Tall", cursors)));
+    ShowThemeCursors(path.c_str());
+    LMObj* grid = Library.CursorGrid;
+    LMObj* thumb = PanelShell.CursorGridThumb;
+    const LMObj* frame = PanelShell.CursorGridFrame;
+    thumb->OnDrag(0, 0, thumb->VisibleX, 5000);
+    ASSERT_LT(grid->VisibleY, 0) << "the grid is taller than its clip";
+    ShowThemeCursors(path.c_str());
+    EXPECT_EQ((std::vector<int>{0, frame->VisibleY + 15}),
+              (std::vector<int>{grid->VisibleY, thumb->VisibleY}));
+}
+
 TEST_F(RoutingTest, HoverFollowsThePointerAndLeavingHidesOnlyOtherListsBars)
 {
     ASSERT_NE(nullptr, OpenDialog());
