@@ -74,9 +74,13 @@ void EnterCursorStrip()
         HoverThemeRow(-1);
 }
 
+// Whether the engine was last told the pointer is over the preview.
+bool g_engineTrailPaused = false;
+
 // The engine pauses its own trail while the pointer is over the preview.
 void TellEngineTrailShown(WPARAM over)
 {
+    g_engineTrailPaused = over != 0;
     HWND engine = FindEngineWindow();
     if (!engine || !PanelMessages.Trail)
         return;
@@ -130,7 +134,13 @@ CQVObj::CQVObj(HWND window) : LMObj(window)
 {
 }
 
-CQVObj::~CQVObj() = default;
+// A preview that goes with the pointer on it (the panel closed) hears of
+// no leave: the engine gets its trail back all the same.
+CQVObj::~CQVObj()
+{
+    if (ControlId == kTrailAreaId && g_engineTrailPaused)
+        TellEngineTrailShown(0);
+}
 
 int CQVObj::OnStateChanging(wchar_t* name, int flags)
 {

@@ -6,6 +6,7 @@
 #include "LibraryLayout.h"
 #include "LibraryRows.h"
 #include "LibraryViews.h"
+#include "ListScrolling.h"
 #include "PanelFactories.h"
 
 namespace {
@@ -108,6 +109,7 @@ void ShowThemeCursors(const wchar_t* path)
     grid->CurrentState->SetSize(grid->VisibleWidth, CursorGridHeight(cells, rows));
     grid->MoveTo(grid->VisibleX, grid->VisibleY);
     grid->MoveTo(0, 0);
+    ScrollCursorGridToTop();
     ReplaceGridCaption(*theme);
     theme->Clear();
 }

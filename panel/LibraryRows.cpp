@@ -4,6 +4,7 @@
 #include "LMBlankState.h"
 #include "Language.h"
 #include "LibraryLayout.h"
+#include "ListScrolling.h"
 #include "PanelFactories.h"
 
 #include <memory>
@@ -136,6 +137,8 @@ void FitListContainer(const PanelList& list, int height)
         return;
     container->CurrentState->SetSize(container->VisibleWidth, height);
     container->MoveTo(container->VisibleX, container->VisibleY);
+    // A shorter list must not stay scrolled past its end.
+    ScrollListToThumb(list);
 }
 
 int ListRowStep(const PanelList& list, int entries)

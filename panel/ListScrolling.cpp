@@ -10,13 +10,17 @@ namespace {
 constexpr int kFramePageStep = 5;
 
 // Through the thumb's own drag, which keeps it in its frame and scrolls.
-int MoveThumb(const ScrollMove& move)
+int DragThumbBy(LMObj* thumb, int step)
 {
-    LMObj* thumb = move.List ? move.List->Thumb : nullptr;
     if (!thumb)
         return 0;
-    thumb->OnDrag(0, 0, thumb->VisibleX, thumb->VisibleY + move.Step);
+    thumb->OnDrag(0, 0, thumb->VisibleX, thumb->VisibleY + step);
     return 1;
+}
+
+int MoveThumb(const ScrollMove& move)
+{
+    return move.List ? DragThumbBy(move.List->Thumb, move.Step) : 0;
 }
 
 PanelList* ListOfThumb(const LMObj& thumb)
@@ -74,7 +78,8 @@ bool DragThumb(const LMObj& thumb, int newY, int* keptY)
     LMObj* scrolled = nullptr;
     const LMObj* gridFrame = PanelShell.CursorGridFrame;
     if (&thumb == PanelShell.CursorGridThumb && gridFrame) {
-        travel = GridThumbTravel(gridFrame->VisibleY, gridFrame->VisibleHeight, thumb.VisibleHeight);
+        travel =
+            GridThumbTravel(gridFrame->VisibleY, gridFrame->VisibleHeight, thumb.VisibleHeight);
         scrolled = Library.CursorGrid;
     } else if (const PanelList* list = ListOfThumb(thumb); list && list->ScrollFrame) {
         travel = ListThumbTravel(list->ScrollFrame->VisibleHeight, thumb.VisibleHeight);
@@ -85,6 +90,22 @@ bool DragThumb(const LMObj& thumb, int newY, int* keptY)
     *keptY = ClampThumb(travel, newY);
     ScrollTo(scrolled, travel, *keptY);
     return true;
+}
+
+void ScrollListToThumb(const PanelList& list)
+{
+    DragThumbBy(list.Thumb, 0);
+}
+
+void ScrollCursorGridToTop()
+{
+    LMObj* thumb = PanelShell.CursorGridThumb;
+    const LMObj* frame = PanelShell.CursorGridFrame;
+    if (!thumb || !frame)
+        return;
+    const ThumbTravel travel =
+        GridThumbTravel(frame->VisibleY, frame->VisibleHeight, thumb->VisibleHeight);
+    thumb->OnDrag(0, 0, thumb->VisibleX, travel.Low);
 }
 
 void ScrollByWheel(int delta)

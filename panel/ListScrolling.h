@@ -7,6 +7,7 @@
 #include <windows.h>
 
 class LMObj;
+struct PanelList;
 
 constexpr DWORD kScrollRepeatDelayMs = 300;
 constexpr UINT kScrollRepeatMs = 20;
@@ -22,6 +23,12 @@ int RepeatScroll(UINT_PTR timer, DWORD now);
 // For a scroll thumb: the y it may take for newY, with its list scrolled to
 // match; false for any other object.
 bool DragThumb(const LMObj& thumb, int newY, int* keptY);
+
+// Puts the list where its thumb says again, after the list changed height.
+void ScrollListToThumb(const PanelList& list);
+
+// The theme cursors page's thumb at the top of its travel, the grid with it.
+void ScrollCursorGridToTop();
 
 // The wheel scrolls the list of the page shown.
 void ScrollByWheel(int delta);

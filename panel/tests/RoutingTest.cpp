@@ -12,6 +12,7 @@
 #include "LibraryRows.h"
 #include "LibraryViews.h"
 #include "ListSelection.h"
+#include "MainWindow.h"
 #include "MessageBoxRecorder.h"
 #include "MessagePump.h"
 #include "PanelResources.h"
@@ -287,6 +288,58 @@ TEST_F(RoutingTest, AnArrowMovesItsThumbOnceAndRepeatsOnlyWhileHeld)
     }
 }
 
+// A rebuild with fewer rows keeps the list where its thumb says, never
+// scrolled past its end.
+TEST_F(RoutingTest, AListShortenedByARebuildStaysWhereItsThumbSays)
+{
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 12; ++i) {
+        const std::wstring name = L"Fir" + std::to_wstring(i);
+        files.push_back(themes_.File(name + L".Trivane"));
+        ASSERT_TRUE(SaveTestTheme(files.back(), *NamedTheme(name.c_str())));
+    }
+    ASSERT_NE(nullptr, OpenDialog());
+    LMObj* list = Library.ThemeList.Container;
+    LMObj* thumb = Library.ThemeList.Thumb;
+    thumb->OnDrag(0, 0, thumb->VisibleX, 5000);
+    const int clip = list->Parent->VisibleHeight;
+    EXPECT_EQ(clip - 13 * 62, list->VisibleY);
+    // The thumb stays at the bottom: the list shows its last rows.
+    const struct {
+        size_t Kept;
+        int ListY;
+    } rows[] = {{8, clip - 9 * 62}, {2, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Kept);
+        while (files.size() > row.Kept) {
+            ASSERT_TRUE(DeleteFileW(files.back().c_str()));
+            files.pop_back();
+        }
+        RebuildLibraryLists();
+        EXPECT_EQ(row.ListY, list->VisibleY);
+    }
+}
+
+// Another theme's cursors show from the top, and so does the grid's thumb.
+TEST_F(RoutingTest, CursorsShownAgainStartAtTheTopThumbIncluded)
+{
+    ASSERT_NE(nullptr, OpenDialog());
+    std::vector<TestCursor> cursors;
+    for (int role = 0; role < 12; ++role)
+        cursors.push_back(TestCursor{role, 1, 128, 128});
+    const std::wstring path = themes_.File(L"Tall.Trivane");
+    ASSERT_TRUE(SaveTestTheme(path, *NamedTheme(L"Tall", cursors)));
+    ShowThemeCursors(path.c_str());
+    LMObj* grid = Library.CursorGrid;
+    LMObj* thumb = PanelShell.CursorGridThumb;
+    const LMObj* frame = PanelShell.CursorGridFrame;
+    thumb->OnDrag(0, 0, thumb->VisibleX, 5000);
+    ASSERT_LT(grid->VisibleY, 0) << "the grid is taller than its clip";
+    ShowThemeCursors(path.c_str());
+    EXPECT_EQ((std::vector<int>{0, frame->VisibleY + 15}),
+              (std::vector<int>{grid->VisibleY, thumb->VisibleY}));
+}
+
 TEST_F(RoutingTest, HoverFollowsThePointerAndLeavingHidesOnlyOtherListsBars)
 {
     ASSERT_NE(nullptr, OpenDialog());
@@ -445,6 +498,7 @@ TEST_F(RoutingTest, TheTrailAreaTellsTheEngineWithoutWaitingOnAHungOne)
 {
     ASSERT_NE(nullptr, OpenDialog());
     CQVObj* area = Control(89);
+    using Trails = std::vector<std::pair<WPARAM, LPARAM>>;
     for (bool hung : {false, true}) {
         g_trails.clear();
         EngineStandIn engine(hung);
@@ -453,9 +507,19 @@ TEST_F(RoutingTest, TheTrailAreaTellsTheEngineWithoutWaitingOnAHungOne)
         area->OnMouseEnter();
         area->OnMouseLeave(nullptr);
         EXPECT_LT(GetTickCount() - start, 1000u) << "200 ms at most per message";
-        using Trails = std::vector<std::pair<WPARAM, LPARAM>>;
         EXPECT_EQ((hung ? Trails{} : Trails{{1, 0}, {0, 0}}), g_trails);
     }
+    // Closed with the pointer on the preview, the panel gives the engine
+    // its trail back.
+    g_trails.clear();
+    {
+        EngineStandIn engine(false);
+        world_.EngineWindow = engine.window;
+        area->OnMouseEnter();
+        DestroyWindow(dialog_);
+        dialog_ = nullptr;
+    }
+    EXPECT_EQ((Trails{{1, 0}, {0, 0}}), g_trails);
     world_.EngineWindow = nullptr;
 }
 
