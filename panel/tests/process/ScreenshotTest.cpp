@@ -21,7 +21,9 @@ namespace {
 
 constexpr int kWidth = 776;
 constexpr int kHeight = 538;
+// The pages fade in within a second; a busy machine may take longer.
 constexpr DWORD kFadeMs = 1000;
+constexpr DWORD kFadeDeadlineMs = 8000;
 constexpr int kTolerance = 2;
 constexpr int kPageX = 147;  // the side bar's width less one
 // The first cell of the themes page's cursor strip, and the preview box of
@@ -88,6 +90,16 @@ bool DiffersFromPage(const DibCanvas& canvas, const RECT& area)
     return false;
 }
 
+// The side bar and page as their skins draw them, the strip and the list
+// with the themes on them.
+bool ShowsThePanel(const DibCanvas& canvas)
+{
+    return !AllBlack(canvas) &&
+           SameColour(SkinPixel(kPngSideBar.Id, 10, 520), canvas.Pixel(10, 520)) &&
+           SameColour(SkinPixel(kPngPageList.Id, 300 - kPageX, 515), canvas.Pixel(300, 515)) &&
+           DiffersFromPage(canvas, kFirstCell) && DiffersFromPage(canvas, kFirstPreview);
+}
+
 }  // namespace
 
 TEST_F(PanelProcessTest, Screenshot)
@@ -99,14 +111,18 @@ TEST_F(PanelProcessTest, Screenshot)
     ASSERT_TRUE(panel.IsValid());
     HWND dialog = WaitForPanelWindow(panel.Id(), kPanelStartMs);
     ASSERT_NE(nullptr, dialog);
-    PumpMessagesFor(kFadeMs);
-
     RECT client{};
     GetClientRect(dialog, &client);
     ASSERT_EQ(kWidth, client.right);
     ASSERT_EQ(kHeight, client.bottom);
     DibCanvas canvas(kWidth, kHeight);
+    PumpMessagesFor(kFadeMs);
     CopyClientArea(dialog, canvas);
+    for (DWORD waited = kFadeMs; !ShowsThePanel(canvas) && waited < kFadeDeadlineMs;
+         waited += 250) {
+        PumpMessagesFor(250);
+        CopyClientArea(dialog, canvas);
+    }
     const std::wstring folder = ScreenshotFolder();
     CreateDirectoryW(folder.c_str(), nullptr);
     EXPECT_TRUE(WritePngFile(folder + L"\\control-panel.png", canvas));
