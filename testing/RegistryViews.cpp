@@ -66,7 +66,9 @@ RegistryViews::~RegistryViews()
 
 HKEY RegistryViews::View(HKEY root) const
 {
-    return views_[std::find(kRoots, kRoots + 3, root) - kRoots];
+    // Another root has no view: calls on it fail rather than reach past the three.
+    const HKEY* found = std::find(kRoots, kRoots + 3, root);
+    return found != kRoots + 3 ? views_[found - kRoots] : nullptr;
 }
 
 void RegistryViews::Redirect(bool on) const

@@ -79,13 +79,10 @@ std::set<std::wstring> FilesIn(const std::wstring& folder)
 {
     std::set<std::wstring> files;
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return files;
-    do {
+    ScopedFindSearch search(FindFirstFileW((folder + L"\\*").c_str(), &data));
+    for (bool more = search.IsValid(); more; more = FindNextFileW(search.Get(), &data)) {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             files.insert(data.cFileName);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    }
     return files;
 }

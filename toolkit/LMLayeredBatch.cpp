@@ -12,6 +12,8 @@ namespace {
 struct PendingWindow {
     LMObj* Object;
     bool Picture;
+    bool Move;
+    bool Show;
 };
 
 // The open batch: GUI thread only, like every toolkit object.
@@ -28,22 +30,22 @@ bool IsOpenHere()
     return g_batch.Depth > 0 && g_batch.Thread == GetCurrentThreadId();
 }
 
-void Note(LMObj& obj, bool picture)
+PendingWindow& Note(LMObj& obj)
 {
     auto found = std::find_if(g_batch.Pending.begin(), g_batch.Pending.end(),
                               [&](const PendingWindow& pending) { return pending.Object == &obj; });
-    if (found == g_batch.Pending.end())
-        g_batch.Pending.push_back({&obj, picture});
-    else
-        found->Picture = found->Picture || picture;
+    if (found != g_batch.Pending.end())
+        return *found;
+    g_batch.Pending.push_back({&obj, false, false, false});
+    return g_batch.Pending.back();
 }
 
-void MoveLayered(LMObj& obj)
+void MoveLayered(LMObj& obj, UINT flags)
 {
     RECT bounds;
     obj.GetBounds(&bounds);
     LMProcs::SetWindowPos(obj.Window, nullptr, bounds.left, bounds.top, 0, 0,
-                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
+                          flags | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
 }
 
 void Flush()
@@ -57,8 +59,11 @@ void Flush()
         // The layered update places the window too.
         if (window.Picture)
             LMPresentLayered(obj);
-        else
-            MoveLayered(obj);
+        else if (window.Move)
+            MoveLayered(obj, 0);
+        // Shown only now, so that it never shows the picture it had when hidden.
+        if (window.Show && obj.Shown)
+            MoveLayered(obj, SWP_SHOWWINDOW | SWP_NOMOVE);
     }
 }
 
@@ -85,7 +90,7 @@ bool LMBatchLayeredPicture(LMObj& obj)
 {
     if (!IsOpenHere())
         return false;
-    Note(obj, true);
+    Note(obj).Picture = true;
     return true;
 }
 
@@ -93,7 +98,15 @@ bool LMBatchLayeredMove(LMObj& obj)
 {
     if (!IsOpenHere())
         return false;
-    Note(obj, false);
+    Note(obj).Move = true;
+    return true;
+}
+
+bool LMBatchLayeredShow(LMObj& obj)
+{
+    if (!IsOpenHere())
+        return false;
+    Note(obj).Show = true;
     return true;
 }
 

@@ -21,5 +21,7 @@ public:
 // new place, which then must not reach the window now.
 bool LMBatchLayeredPicture(LMObj& obj);
 bool LMBatchLayeredMove(LMObj& obj);
+// The same for showing the window, which then follows its new picture.
+bool LMBatchLayeredShow(LMObj& obj);
 // An object whose window goes leaves the batch.
 void LMForgetBatched(LMObj& obj);

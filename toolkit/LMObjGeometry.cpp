@@ -104,6 +104,10 @@ void PlaceWindow(
         return;
     if (layered && !showChange && !deferHandle && LMBatchLayeredMove(obj))
         return;
+    // A shown layered window is repainted, which places it too.
+    bool showOnly = (flags & LMPosShow) && !(flags & LMPosHide);
+    if (layered && repaint && showOnly && !deferHandle && LMBatchLayeredShow(obj))
+        return;
     // Moves of our own bypass the filter that freezes foreign moves.
     UINT swp = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING;
     if (flags & LMPosShow)

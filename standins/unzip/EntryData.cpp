@@ -44,8 +44,10 @@ UnzipEntryOutcome ExtractEntryData(const ZipEntry& entry, const ByteReader& comp
     size_t produced = static_cast<size_t>(declared);
     if (entry.Method == kZipMethodStored) {
         std::memcpy(data.get(), compressed.Data(), produced);
+        out->Produced = produced;
     } else {
         UnzipEntryOutcome inflated = Inflate(compressed, data.get(), produced, &produced);
+        out->Produced = produced;
         if (inflated != UnzipWritten)
             return inflated;
     }

@@ -9,6 +9,8 @@
 struct EntryBytes {
     std::unique_ptr<uint8_t[]> Data;
     size_t Size = 0;
+    // What was copied or inflated, set also when the entry is then refused.
+    uint64_t Produced = 0;
 };
 
 // budget: the bytes this entry may still produce under the caps.

@@ -146,8 +146,11 @@ private:
                                  const std::wstring& relative, const std::wstring& full)
     {
         EntryBytes bytes;
-        UnzipEntryOutcome extracted =
-            ExtractEntryData(entry, compressed, kUnzipMaxArchiveBytes - written_, &bytes);
+        uint64_t budget = produced_ < kUnzipMaxArchiveBytes ? kUnzipMaxArchiveBytes - produced_ : 0;
+        UnzipEntryOutcome extracted = ExtractEntryData(entry, compressed, budget, &bytes);
+        // Refused entries count too: else an archive whose entries all fail
+        // their CRC would have its data inflated again and again.
+        produced_ += bytes.Produced;
         if (extracted != UnzipWritten)
             return extracted;
         size_t slash = relative.rfind(L'\\');
@@ -162,7 +165,6 @@ private:
         }
         if (write != FileWrite::Written)
             return UnzipRefusedWrite;
-        written_ += bytes.Size;
         return UnzipWritten;
     }
 
@@ -187,7 +189,8 @@ private:
     const UnzipOptions& options_;
     UnzipCallbacks callbacks_;
     std::wstring folder_;
-    uint64_t written_ = 0;
+    // What entries have inflated or copied so far, written or not.
+    uint64_t produced_ = 0;
 };
 
 // The extraction folder as a full path without a trailing separator; empty

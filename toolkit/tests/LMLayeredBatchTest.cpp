@@ -126,3 +126,31 @@ TEST_F(LMLayeredBatchTest, NestedBatchesFlushOnceAndAGoneWindowIsSkipped)
     EXPECT_EQ(0, calls_[kept.Window].Moves);
     EXPECT_EQ(1u, calls_.size()) << "only the window that is still there";
 }
+
+TEST_F(LMLayeredBatchTest, AWindowShownInABatchAppearsOnlyWithItsNewPictureAndPlace)
+{
+    LMObj atOnce(LMObjLayered);
+    LMObj batched(LMObjLayered);
+    auto reappear = [](LMObj& obj) {
+        obj.ChangeState(L"b");
+        obj.Show();
+        obj.MoveAligned(307, 203);
+    };
+    for (LMObj* obj : {&atOnce, &batched}) {
+        Prepare(*obj);
+        obj->Hide();
+    }
+    calls_.clear();
+    reappear(atOnce);
+    {
+        LMLayeredBatch batch;
+        reappear(batched);
+        EXPECT_FALSE(IsWindowVisible(batched.Window)) << "not with the picture it had when hidden";
+    }
+    const WindowCalls& made = calls_[batched.Window];
+    EXPECT_TRUE(IsWindowVisible(batched.Window));
+    EXPECT_EQ(1, made.Layered);
+    EXPECT_EQ(1, made.LayeredWhenShown) << "shown after its new picture";
+    EXPECT_EQ(WindowRect(atOnce.Window), WindowRect(batched.Window));
+    EXPECT_EQ(calls_[atOnce.Window].Pixels, made.Pixels);
+}

@@ -13,6 +13,7 @@ struct WindowCalls {
     int Layered = 0;
     int Moves = 0;
     std::vector<uint32_t> Pixels;  // sent by the last layered update
+    int LayeredWhenShown = -1;     // layered updates before the last show
 };
 
 // The pixels of the DIB section selected into a DC.
@@ -60,6 +61,8 @@ private:
     {
         if (!(flags & SWP_NOMOVE))
             ++Calls[window].Moves;
+        if (flags & SWP_SHOWWINDOW)
+            Calls[window].LayeredWhenShown = Calls[window].Layered;
         return real_->move_(window, after, x, y, width, height, flags);
     }
 

@@ -114,6 +114,27 @@ TEST(UnzipStandIn, WritesAtMost4096Entries)
     EXPECT_EQ(UnzipRefusedLimit, g_outcomes[L"f4096"]);
 }
 
+TEST(UnzipStandIn, RefusedEntriesCountTowardsTheArchiveCap)
+{
+    // Six central entries name one local entry of 32 MiB of zeros whose CRC is
+    // wrong: four inflate it and fail their CRC, which uses up the archive's
+    // 128 MiB, so the last ones are refused before inflating anything.
+    ZipLayout zip =
+        BuildZip({{"bomb.bin", std::string(kUnzipMaxEntryBytes, '\0'), true, 0, 20, 0, 1}});
+    std::string central = zip.File.substr(zip.Centrals[0], zip.End - zip.Centrals[0]);
+    std::string file = zip.File.substr(0, zip.End);
+    for (int i = 1; i < 6; ++i)
+        file += central;
+    std::string end = zip.File.substr(zip.End);
+    PutField(&end, 8, 6, 2);
+    PutField(&end, 10, 6, 2);
+    PutField(&end, 12, static_cast<uint32_t>(6 * central.size()), 4);
+    TempFolder target;
+    EXPECT_EQ(kUnzipEntriesRefused, Unzip(file + end, target.Path()));
+    EXPECT_EQ(UnzipRefusedSize, g_outcomes[L"bomb.bin"]);
+    EXPECT_TRUE(ExtractedFiles(target.Path()).empty());
+}
+
 TEST(UnzipStandIn, ReplacesFilesAndRecreatesFoldersAsAsked)
 {
     const struct Row {
