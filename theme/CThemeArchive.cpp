@@ -23,6 +23,10 @@ int CTheme::LoadZipTheme(const wchar_t* path, int preview)
         std::wstring ini = folder.Path() + L"\\" + kSchemeIniName;
         if (!LoadSchemeIni(ini.c_str(), preview))
             return 0;
+        // Nor do sections that gave no cursor. A preview tries the arrow
+        // alone, so its lists still show an archive without one.
+        if (!preview && CursorCount() == 0)
+            return 0;
         Name = DuplicateText(FileTitleOf(FilePath).c_str());
         ContentFlags = ThemeHasCursors;
         return 1;
