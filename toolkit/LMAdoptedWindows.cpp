@@ -93,6 +93,9 @@ void ObserveMessage(LMObj& obj, UINT message, int x, int y)
     case WM_KILLFOCUS:
         LMGuarded(LMOnFocusLost);
         break;
+    case WM_CAPTURECHANGED:
+        LMGuarded(LMOnCaptureLost);
+        break;
     case WM_MOUSEMOVE:
         LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
         break;

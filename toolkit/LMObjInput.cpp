@@ -79,16 +79,33 @@ int LMSetHoverCursor()
     return 1;
 }
 
-void LMOnFocusLost()
+namespace {
+
+void EndHoveredDrag()
 {
-    if (FocusObject)
-        FocusObject->KillFocus();
-    NoDragFlag = 1;
     LMObj* hovered = HoveredObject;
     if (IsValidLMObj(hovered) && hovered->Dragging) {
         hovered->Dragging = 0;
         hovered->OnDragEnd();
     }
+}
+
+}  // namespace
+
+void LMOnFocusLost()
+{
+    if (FocusObject)
+        FocusObject->KillFocus();
+    NoDragFlag = 1;
+    EndHoveredDrag();
+}
+
+void LMOnCaptureLost()
+{
+    if (ButtonState == LMButtonNone)
+        return;
+    ButtonState = LMButtonNone;
+    EndHoveredDrag();
 }
 
 void LMForwardKey(UINT message, WPARAM wParam, LPARAM lParam)
@@ -194,8 +211,9 @@ int LMObj::OnWindowButtonDown(int, int, int right)
 // coordinates; a handler may delete it, and then it gets no drag end.
 int LMObj::OnWindowButtonUp(int x, int y, int right)
 {
-    ReleaseCapture();
+    // Before the release, whose capture-changed message is no lost press.
     ButtonState = LMButtonNone;
+    ReleaseCapture();
     LMObj* pressed = HoveredObject;
     if (!pressed)
         return 1;

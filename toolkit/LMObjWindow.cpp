@@ -372,6 +372,9 @@ LRESULT LMObj::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS:
         LMGuarded(LMOnFocusLost);
         return 0;
+    case WM_CAPTURECHANGED:
+        LMGuarded(LMOnCaptureLost);
+        return 0;
     case WM_PAINT:
         if (!LMGuarded([&] { OnPaint(hwnd); }))
             ValidateRect(hwnd, nullptr);

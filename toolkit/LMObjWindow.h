@@ -39,6 +39,10 @@ int ReleaseAdoptedWindow(LMObj* object);
 
 // Input that both window procedures handle alike.
 void LMOnFocusLost();
+// Another window took the mouse during a press (a menu, a program that came
+// forward): the press ends without a release, and so does a drag; the
+// next move hovers again.
+void LMOnCaptureLost();
 void LMForwardKey(UINT message, WPARAM wParam, LPARAM lParam);
 
 // The control window ("%s-Ctrl") follows the window last activated by a

@@ -375,7 +375,7 @@ TEST_F(LMObjWindow, CreatingAWindowRecordsTheActivatedWindowOnce)
     ActivatedWindow = nullptr;
 }
 
-TEST_F(LMObjWindow, KeysGoToTheFocusObjectAndFocusLossEndsADrag)
+TEST_F(LMObjWindow, KeysGoToTheFocusObjectAndFocusOrCaptureLossEndsADrag)
 {
     InputObj holder(LMObjPlainWindow), focus;
     holder.AddState(HitState(L"Default", 40, 30, LMHitNever));
@@ -393,6 +393,14 @@ TEST_F(LMObjWindow, KeysGoToTheFocusObjectAndFocusLossEndsADrag)
     EXPECT_EQ(1, NoDragFlag);
     EXPECT_EQ(0, dragged.Dragging);
     EXPECT_EQ(std::vector<std::wstring>{L"dragend"}, dragged.Events);
+
+    // A window that takes the mouse mid-press ends the press and its drag.
+    dragged.Dragging = 1;
+    ButtonState = LMButtonLeft;
+    EXPECT_EQ(0, SendMessageW(holder.Window, WM_CAPTURECHANGED, 0, 0));
+    EXPECT_EQ(LMButtonNone, ButtonState);
+    EXPECT_EQ((std::vector<std::wstring>{L"dragend", L"dragend"}), dragged.Events);
+    HoveredObject = nullptr;
 }
 
 TEST_F(LMObjWindow, SetCursorShowsTheHoveredObjectsCursor)
