@@ -52,6 +52,7 @@ int PressScrollArrow(int arrowId, DWORD now)
     MoveThumb(move);
     World().SetTimer(PanelDialog, move.Timer, kScrollRepeatMs, nullptr);
     PanelShell.ScrollRepeatStart = now;
+    PanelShell.ScrollRepeatTimer = move.Timer;
     return 1;
 }
 
@@ -61,7 +62,15 @@ int ReleaseScrollArrow(int arrowId)
     if (!move.List)
         return 0;
     World().KillTimer(PanelDialog, move.Timer);
+    PanelShell.ScrollRepeatTimer = 0;
     return 1;
+}
+
+void StopScrollRepeat()
+{
+    if (PanelShell.ScrollRepeatTimer)
+        World().KillTimer(PanelDialog, PanelShell.ScrollRepeatTimer);
+    PanelShell.ScrollRepeatTimer = 0;
 }
 
 int RepeatScroll(UINT_PTR timer, DWORD now)

@@ -15,6 +15,9 @@ constexpr UINT kScrollRepeatMs = 20;
 // 1 when the id is a scroll arrow's.
 int PressScrollArrow(int arrowId, DWORD now);
 int ReleaseScrollArrow(int arrowId);
+// The mouse went elsewhere while an arrow was held (another program came
+// forward): its release will not come, so its repeat stops here.
+void StopScrollRepeat();
 
 // Moves the thumb of the timer's list by its step when the press lies more
 // than 300 ms back; 1 when a thumb was moved.

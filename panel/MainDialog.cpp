@@ -118,6 +118,9 @@ void Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         OnTimer(window, wParam);
         break;
+    case WM_CAPTURECHANGED:
+        StopScrollRepeat();
+        break;
     case WM_PAINT:
         PaintBlack(window);
         break;

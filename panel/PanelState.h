@@ -233,6 +233,7 @@ struct PanelShellState {
     // When a scroll arrow was pressed (LMClockNowMs); its timer repeats
     // only once 300 ms have passed.
     DWORD ScrollRepeatStart = 0;
+    UINT_PTR ScrollRepeatTimer = 0;  // the held arrow's timer, 0 when none
     // The theme cursors page: the grid's scroll frame and thumb 10, and the
     // back image and link (35) hidden until a theme's cursors show.
     LMObj* CursorGridFrame = nullptr;

@@ -533,6 +533,11 @@ TEST_F(RoutingTest, MouseInputReachesArrowsDialogsAndTheTrailPreview)
     LMObj* thumb = Library.ThemeList.Thumb;
     Click(Control(39));
     EXPECT_EQ(16 + Library.ThemeList.RowStep, thumb->VisibleY);
+    // Held, then the mouse taken away as when another program comes forward.
+    Mouse(WM_LBUTTONDOWN, Control(38));
+    SendMessageW(dialog_, WM_CANCELMODE, 0, 0);
+    const ShellWorld::TimerCall last = world_.TimerCalls().back();
+    EXPECT_EQ((std::vector<UINT_PTR>{0, 202}), (std::vector<UINT_PTR>{last.Set, last.Id}));
     for (int notch = 0; notch < 2; ++notch)  // the second one past the top
         SendMessageW(dialog_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
     EXPECT_EQ(16, thumb->VisibleY);
