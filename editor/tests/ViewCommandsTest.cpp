@@ -214,6 +214,19 @@ TEST_F(EditorPaneTest, EditKeysInABoxWorkOnItsTextAndAGridClickGivesThemBackToTh
               (Ints{view_->SelectedEffect, document->GetEffect(5)->Animation->FrameWidth}));
 }
 
+// Tab goes from box to box of a pane, as in any dialog.
+TEST_F(EditorPaneTest, TabMovesBetweenThePanesBoxes)
+{
+    view_->CurrentTab = kEffectsTab;
+    view_->ShowEffectPane(0);
+    HWND frames = GetDlgItem(view_->EffectPane, kIdFramesBox);
+    SetFocus(frames);
+    MSG tab{frames, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(app_->PreTranslateMessage(&tab));
+    EXPECT_NE(frames, GetFocus());
+    EXPECT_EQ(view_->EffectPane, GetParent(GetFocus()));
+}
+
 TEST_F(EditorPaneTest, ApplyPostsToTheRunningEngineOrStartsItAndSaveAndApplyFollowsASave)
 {
     std::wstring path = folder_.File(L"Night.Trivane");

@@ -7,6 +7,7 @@
 #include "DocViewTexts.h"
 #include "FileDialog.h"
 
+#include <cwchar>
 #include <shellapi.h>
 #include <shlwapi.h>
 
@@ -27,6 +28,28 @@ std::vector<std::wstring> SplitArguments(const wchar_t* commandLine, bool withPr
         arguments.emplace_back(raw[i]);
     LocalFree(raw);
     return arguments;
+}
+
+// The dialog a key goes to when it is typed inside a dialog that lives in a
+// view or a frame, not in a window of its own; null otherwise.
+HWND ChildDialogOf(HWND window)
+{
+    wchar_t className[8];
+    for (; window && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD); window = GetParent(window)) {
+        if (GetClassNameW(window, className, 8) && wcscmp(className, L"#32770") == 0)
+            return window;
+    }
+    return nullptr;
+}
+
+// Such a dialog gets the keys of a dialog: Tab and the arrows between its
+// controls, Alt and a mnemonic.
+bool TranslateChildDialogKey(MSG* message)
+{
+    if (message->message < WM_KEYFIRST || message->message > WM_KEYLAST)
+        return false;
+    HWND dialog = ChildDialogOf(message->hwnd);
+    return dialog && IsDialogMessageW(dialog, message);
 }
 
 std::wstring ProgramTitle()
@@ -155,7 +178,9 @@ BOOL CWinApp::PreTranslateMessage(MSG* message)
     if (client && TranslateMDISysAccel(client, message))
         return TRUE;
     HACCEL accelerators = mainFrame_->Accelerators();
-    return accelerators && TranslateAcceleratorW(main, accelerators, message);
+    if (accelerators && TranslateAcceleratorW(main, accelerators, message))
+        return TRUE;
+    return TranslateChildDialogKey(message);
 }
 
 void CWinApp::SetRegistryKey(const wchar_t* key)

@@ -39,7 +39,8 @@ public:
     virtual int Run();
     // TRUE asks for more idle time.
     virtual BOOL OnIdle(LONG count);
-    // TRUE when the message was used (an MDI or accelerator key).
+    // TRUE when the message was used (an MDI or accelerator key, or a key
+    // of a dialog inside a view).
     virtual BOOL PreTranslateMessage(MSG* message);
 
     // The profile lives under HKCU\Software\<key>\<application title>.
