@@ -211,7 +211,15 @@ TEST_F(RoutingTest, ThemeButtonsActOnTheirRowOnly750MsAfterTheRowClick)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str()));
     boxes.SetAnswer(IDYES);
     HoverThemeRow(1);
-    for (size_t boxesShown : {2u, 3u}) {
+    // A read-only file stays and says why; then it goes, and a file already
+    // gone is only asked about.
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    Release(50, 750);
+    ASSERT_EQ(3u, boxes.Boxes().size());
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), boxes.Boxes()[2].Type);
+    EXPECT_NE(L"", boxes.Boxes()[2].Text);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    for (size_t boxesShown : {4u, 5u}) {
         Release(50, 750);
         EXPECT_EQ(boxesShown, boxes.Boxes().size());
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str()));
