@@ -13,6 +13,7 @@
 #include "LMTextState.h"
 #include "ObjectFactories.h"
 #include "SettingsPage.h"
+#include "ThemeFileDeletion.h"
 #include "ThemeLocations.h"
 #include "UiTextFormat.h"
 
@@ -326,7 +327,7 @@ void CThemePane::OfferDelete(int cell)
     std::vector<wchar_t> question(title.size() + 32);
     FormatUiText(question.data(), question.size(), L"Really delete %s?", nullptr, title.c_str());
     if (LMMessageBox(owner, question.data(), kPageTitle, MB_ICONQUESTION | MB_YESNO) == IDYES)
-        DeleteFileW(path.c_str());
+        DeleteThemeFileOrSayWhy(owner, path.c_str(), kPageTitle);
 }
 
 void CThemePane::Save()

@@ -12,6 +12,7 @@
 #include "ListSelection.h"
 #include "RunProgram.h"
 #include "SmallDialogs.h"
+#include "ThemeFileDeletion.h"
 #include "UiTextFormat.h"
 #include "WebAddress.h"
 
@@ -55,33 +56,16 @@ void ShowCursorsOfRow(int row)
     ShowThemeCursorsPage();
 }
 
-// The system's own words for why a file could not be deleted, in the
-// user's language.
-std::wstring SystemErrorText(DWORD error)
-{
-    wchar_t text[kQuestionChars] = {};
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                   text, kQuestionChars, nullptr);
-    return text;
-}
-
 // The path is copied first: while the question is open the folder watcher
-// may rebuild the list. A file already gone is no failure; any other is
-// told, since the user expects the theme to go.
+// may rebuild the list.
 void DeleteTheme(int row)
 {
     const std::wstring path = EntryOfRow(row).Path;
     wchar_t question[kQuestionChars];
     FormatUiText(question, kQuestionChars, GetUiString(kUiDeleteThemeQuestion),
                  kDeleteThemeQuestionEnglish, PathFindFileNameW(path.c_str()));
-    if (LMMessageBox(PanelDialog, question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION) !=
-            IDYES ||
-        DeleteFileW(path.c_str()))
-        return;
-    const DWORD error = GetLastError();
-    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
-        LMMessageBox(PanelDialog, SystemErrorText(error).c_str(), kQuestionCaption,
-                     MB_OK | MB_ICONERROR);
+    if (LMMessageBox(PanelDialog, question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        DeleteThemeFileOrSayWhy(PanelDialog, path.c_str(), kQuestionCaption);
 }
 
 // The hover bar lies on a row or in the cursor strip.

@@ -180,6 +180,13 @@ TEST_F(ThemePaneTest, TheStripShowsThemesWithARolePictureAndActsOnTheOneShown)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(Theme(L"Birch").c_str()));
     for (const wchar_t* kept : {L"Amber", L"Aspen", L"Kappa"})
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(Theme(kept).c_str())) << kept;
+    // A file that cannot go stays and says why.
+    SetFileAttributesW(Theme(L"Amber").c_str(), FILE_ATTRIBUTE_READONLY);
+    ThemePane.OnRButtonUp(*ThemePane.StripList, CellX(amber), 10, 0);
+    SetFileAttributesW(Theme(L"Amber").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(3u, boxes_.Boxes().size());
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), boxes_.Boxes()[2].Type);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(Theme(L"Amber").c_str()));
 
     // The watcher's thread ends with the page (Wine's own threads come with the first).
     ClosePage();
