@@ -111,8 +111,14 @@ TEST_F(PanelProcessTest, Screenshot)
     ASSERT_TRUE(panel.IsValid());
     HWND dialog = WaitForPanelWindow(panel.Id(), kPanelStartMs);
     ASSERT_NE(nullptr, dialog);
+    // The dialog is found as soon as it is marked, maybe before its layout.
     RECT client{};
-    GetClientRect(dialog, &client);
+    PumpMessagesUntil(
+        [&] {
+            GetClientRect(dialog, &client);
+            return client.right == kWidth && client.bottom == kHeight;
+        },
+        kFadeDeadlineMs);
     ASSERT_EQ(kWidth, client.right);
     ASSERT_EQ(kHeight, client.bottom);
     DibCanvas canvas(kWidth, kHeight);
