@@ -51,6 +51,7 @@ void COptionsPane::Create(HWND host)
     auto* area = objects_.Keep(std::make_unique<CQVObj>(TabArea));
     area->Movable = 0;
     area->Realize();
+    area->Show();
     BuildFrameAndPreview(*area);
     tabs_[0] = objects_.Keep(CreateTabButton(area, 5, 0, L"Opacity", kOpacityTab));
     tabs_[1] = objects_.Keep(CreateTabButton(area, 100, 0, L"Shadow", kShadowTab));

@@ -104,6 +104,7 @@ void CThemePane::BuildStrip()
     auto* host = objects_.Keep(std::make_unique<CQVObj>(StripHost));
     host->Movable = 0;
     host->Realize();
+    host->Show();
     SIZE area = ClientSize(StripHost);
     int height = area.cy - kStripTop;
     CQVObj* rect =
@@ -128,6 +129,7 @@ void CThemePane::BuildPreviewArea()
     auto* host = objects_.Keep(std::make_unique<CQVObj>(PreviewHost));
     host->Movable = 0;
     host->Realize();
+    host->Show();
     SIZE area = ClientSize(PreviewHost);
     CQVObj* rect =
         objects_.Keep(CreateRectObj(host, 0, 0, area.cx, area.cy, kAreaBorder, kAreaFill));

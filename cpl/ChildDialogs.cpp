@@ -1,6 +1,9 @@
 #include "ChildDialogs.h"
 
 #include "CplModule.h"
+#include "ScopedWin.h"
+
+#include <uxtheme.h>
 
 namespace cpl {
 
@@ -9,9 +12,24 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
+void EnableThemedBackground(HWND window)
+{
+    ScopedModule uxtheme(LoadLibraryW(L"uxtheme.dll"));
+    if (!uxtheme || !window)
+        return;
+    auto enable = reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "EnableThemeDialogTexture")));
+    if (enable)
+        enable(window, ETDT_ENABLETAB);
+}
+
+// Each child dialog draws the page's tab background too, or it would show
+// as a grey box on a themed page.
 HWND CreateChildDialog(HWND parent, int id, DLGPROC procedure)
 {
-    return CreateDialogParamW(Module(), MAKEINTRESOURCEW(id), parent, procedure, 0);
+    HWND window = CreateDialogParamW(Module(), MAKEINTRESOURCEW(id), parent, procedure, 0);
+    EnableThemedBackground(window);
+    return window;
 }
 
 void PlaceOver(HWND window, HWND parent, int placeholderId, bool show)
@@ -23,6 +41,9 @@ void PlaceOver(HWND window, HWND parent, int placeholderId, bool show)
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     SetWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    // Siblings do not clip each other here: a visible placeholder would paint
+    // over the window laid on it. It only ever marked the place.
+    ShowWindow(placeholder, SW_HIDE);
 }
 
 HWND CreateDialogOver(HWND parent, int id, DLGPROC procedure, int placeholderId)

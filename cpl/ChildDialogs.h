@@ -9,10 +9,15 @@ namespace cpl {
 // The procedure of dialogs that only hold other windows and objects.
 INT_PTR CALLBACK PlainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A modeless child dialog of parent from template id, or null.
+// The tab-coloured background of themed sheets, where uxtheme is there.
+void EnableThemedBackground(HWND window);
+
+// A modeless child dialog of parent from template id with that background,
+// or null.
 HWND CreateChildDialog(HWND parent, int id, DLGPROC procedure);
 
-// Puts window over the parent's placeholder control, at its place and size.
+// Puts window over the parent's placeholder control, at its place and size,
+// and hides the placeholder.
 void PlaceOver(HWND window, HWND parent, int placeholderId, bool show);
 
 // A dialog of template id laid over the placeholder and shown.

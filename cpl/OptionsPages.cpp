@@ -10,6 +10,8 @@
 #include "LMBlankState.h"
 #include "ObjectFactories.h"
 
+#include <algorithm>
+
 namespace cpl {
 
 namespace {
@@ -58,10 +60,13 @@ std::unique_ptr<CQVObj> Text(LMObj* parent, int x, int y, const wchar_t* text, i
     return CreateTextObj(parent, x, y, text, kPageFace, kPageTextSize, bold, 0, kTextLeft);
 }
 
-// A blank area that lets the mouse through to what lies below.
-std::unique_ptr<CQVObj> Page(LMObj* parent)
+// A blank area that lets the mouse through to what lies below. It covers
+// the frame when the frame is the larger (dialog units grow with the
+// font): a child is only ever repainted within its parent.
+std::unique_ptr<CQVObj> Page(LMObj* parent, const LMObj& frame)
 {
-    auto page = CreateBlankObj(parent, 0, 0, kPageWidth, kPageHeight);
+    auto page = CreateBlankObj(parent, 0, 0, std::max(kPageWidth, frame.VisibleWidth),
+                               std::max(kPageHeight, frame.VisibleHeight));
     page->CurrentState->SetHitMode(LMHitNever);
     page->Movable = 0;
     return page;
@@ -110,14 +115,14 @@ void COptionsPane::AddSlider(CQVObj& page, int32_t id)
 
 void COptionsPane::BuildOpacityPage()
 {
-    OpacityPage = objects_.Keep(Page(frame_));
+    OpacityPage = objects_.Keep(Page(frame_, *frame_));
     objects_.Keep(Text(OpacityPage, 10, 10, L"Drag the slider to modify the cursor opacity"));
     AddSlider(*OpacityPage, kOpacitySlider);
 }
 
 void COptionsPane::BuildShadowPage()
 {
-    ShadowPage = objects_.Keep(Page(frame_));
+    ShadowPage = objects_.Keep(Page(frame_, *frame_));
     objects_.Keep(Text(ShadowPage, 10, 10, L"Shadow type:"));
     staticLooks_[1] = objects_.Keep(Text(ShadowPage, 100, 10, L"Static"));
     dynamicLooks_[1] = objects_.Keep(Text(ShadowPage, 100, 10, L"Dynamic", 1));
@@ -131,7 +136,7 @@ void COptionsPane::BuildShadowPage()
             objects_.Keep(CreateTextButton(ShadowPage, 0, 10, spec.Text, kPageFace, kPageTextSize,
                                            kLinkAwayColor, kLinkOverColor, 0));
         button->Id = spec.Id;
-        button->MoveTo(kPageWidth - 10 - button->VisibleWidth, 10);
+        button->MoveTo(ShadowPage->VisibleWidth - 10 - button->VisibleWidth, 10);
         (spec.Id == kDynamicModeButton ? staticLooks_[0] : dynamicLooks_[0]) = button;
     }
     staticLooks_[2] = objects_.Keep(
@@ -145,14 +150,14 @@ void COptionsPane::BuildShadowPage()
 
 void COptionsPane::BuildLightPage()
 {
-    LightPage = objects_.Keep(Page(ShadowPage));
+    LightPage = objects_.Keep(Page(ShadowPage, *frame_));
     for (int32_t id = kLightXSlider; id <= kCursorHeightSlider; ++id)
         AddSlider(*LightPage, id);
 }
 
 void COptionsPane::BuildColorPage()
 {
-    ColorPage = objects_.Keep(Page(frame_));
+    ColorPage = objects_.Keep(Page(frame_, *frame_));
     objects_.Keep(Text(ColorPage, 10, 10, L"Drag the slider to offset the color palette"));
     CQVObj* strip = objects_.Keep(CreateBlankObj(ColorPage, 15, 240, 300, 40));
     strip->CurrentState->SetHitMode(LMHitNever);

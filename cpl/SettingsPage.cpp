@@ -17,9 +17,9 @@
 #include "ObjectFactories.h"
 #include "RegistrySettings.h"
 #include "ScopedWin.h"
+#include "UnzipLibrary.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include <algorithm>
 #include <iterator>
@@ -58,18 +58,6 @@ void CreateSettingsKey()
         RegCloseKey(key);
 }
 
-// The tab-coloured background of themed sheets, where uxtheme is there.
-void EnableThemedBackground(HWND window)
-{
-    ScopedModule uxtheme(LoadLibraryW(L"uxtheme.dll"));
-    if (!uxtheme || !window)
-        return;
-    auto enable = reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
-        reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "EnableThemeDialogTexture")));
-    if (enable)
-        enable(window, ETDT_ENABLETAB);
-}
-
 void BuildPanes(HWND page)
 {
     PageState.ThemePaneWindow = CreateChildDialog(page, IDD_CPL_THEME_PANE, ThemePaneScrollProc);
@@ -100,7 +88,6 @@ void BuildBar(HWND page)
     HWND window = CreateChildDialog(page, IDD_CPL_BAR, PlainDialogProc);
     PageState.BarWindow = window;
     PlaceOver(window, page, IDC_CPL_BAR_AREA, true);
-    EnableThemedBackground(window);
     CQVObj* bar = PageState.Objects.Keep(std::make_unique<CQVObj>(window));
     bar->Movable = 0;
     bar->Realize();
@@ -132,9 +119,14 @@ void SetUpPage(HWND page)
     PageState.ShutdownMessage =
         World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_SHUTDOWN]);
     LMInitialize(Module(), L"TrivaneCpl", LMInitReserved | LMInitNoMutex);
+    RearmUnzipLibraryWarning();
     BuildPanes(page);
     BuildBar(page);
     ShowStoredState();
+    // Some sheets grey Apply again once their first page is made, which
+    // loses the change the options pane reported during set-up: it is said
+    // once more when the sheet is done.
+    PostMessageW(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
 // The page's objects die with it, and with the last page the toolkit stops

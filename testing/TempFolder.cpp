@@ -4,9 +4,7 @@
 
 #include <string>
 
-namespace {
-
-void RemoveTree(const std::wstring& folder)
+void RemoveFolderTree(const std::wstring& folder)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -17,7 +15,7 @@ void RemoveTree(const std::wstring& folder)
                 continue;
             std::wstring path = folder + L"\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
+                RemoveFolderTree(path);
             } else {
                 SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileW(path.c_str());
@@ -27,8 +25,6 @@ void RemoveTree(const std::wstring& folder)
     }
     RemoveDirectoryW(folder.c_str());
 }
-
-}  // namespace
 
 TempFolder::TempFolder()
 {
@@ -47,7 +43,7 @@ TempFolder::TempFolder()
 
 TempFolder::~TempFolder()
 {
-    RemoveTree(path_);
+    RemoveFolderTree(path_);
 }
 
 bool WriteBytesToFile(const std::wstring& path, const void* data, size_t size)
@@ -61,8 +57,8 @@ bool WriteBytesToFile(const std::wstring& path, const void* data, size_t size)
 
 bool ReadBytesFromFile(const std::wstring& path, std::string* data)
 {
-    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr));
     if (!file)
         return false;
     LARGE_INTEGER size{};

@@ -18,6 +18,9 @@ private:
     std::wstring path_;
 };
 
+// Removes the folder with everything in it.
+void RemoveFolderTree(const std::wstring& folder);
+
 bool WriteBytesToFile(const std::wstring& path, const void* data, size_t size);
 bool ReadBytesFromFile(const std::wstring& path, std::string* data);
 // The names of the files (not folders) directly in the folder.

@@ -14,6 +14,7 @@ namespace
 // Loaded once and kept for the life of the process.
 HMODULE g_library = nullptr;
 std::wstring g_folderOverride;
+bool g_missingSaid = false;
 
 std::wstring LibraryFolder()
 {
@@ -34,7 +35,8 @@ std::wstring LibraryFolder()
     return path;
 }
 
-// The library, loaded on first use; null after the warning box.
+// The library, loaded on first use; null when it is missing, which is said
+// once until the warning is re-armed: a list of archives is one problem.
 HMODULE UnzipLibrary()
 {
     if (g_library)
@@ -42,8 +44,10 @@ HMODULE UnzipLibrary()
     std::wstring path = LibraryFolder() + L"\\" + kUnzipLibraryName;
     if (IsExistingFile(path))
         g_library = LoadLibraryW(path.c_str());
-    if (!g_library)
+    if (!g_library && !g_missingSaid) {
+        g_missingSaid = true;
         WarnBox(kUnzipLibraryMissing);
+    }
     return g_library;
 }
 
@@ -125,6 +129,11 @@ bool WideToAnsi(std::string* ansi, const wchar_t* wide)
 void WarnBox(const wchar_t* text)
 {
     LMMessageBox(nullptr, text, kArchiveWarningCaption, MB_OK | MB_ICONWARNING);
+}
+
+void RearmUnzipLibraryWarning()
+{
+    g_missingSaid = false;
 }
 
 void SetUnzipLibraryFolder(const std::wstring& folder)

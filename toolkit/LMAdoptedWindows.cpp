@@ -101,19 +101,23 @@ void ObserveMessage(LMObj& obj, UINT message, int x, int y)
         break;
     // A host class with CS_DBLCLKS (every dialog) turns a quick second press
     // into a double-click message; the toolkit tells double clicks itself.
+    // A button message also tells where the mouse is: the hovered object may
+    // be stale when the press comes without a move inside this window.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
-        if (IsValidLMObj(&obj))
-            LMGuarded([&] { obj.OnWindowButtonDown(x, y, 0); });
-        break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        LMGuarded([&] { obj.OnWindowButtonDown(x, y, 1); });
+        LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
+        if (IsValidLMObj(&obj)) {
+            const int right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK;
+            LMGuarded([&] { obj.OnWindowButtonDown(x, y, right); });
+        }
         break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-        LMGuarded([&] { obj.OnWindowButtonUp(x, y, message == WM_RBUTTONUP); });
+        LMGuarded([&] { obj.OnWindowMouseMove(x, y); });
+        if (IsValidLMObj(&obj))
+            LMGuarded([&] { obj.OnWindowButtonUp(x, y, message == WM_RBUTTONUP); });
         break;
     case WM_MOUSELEAVE:
         LMGuarded([&] { obj.OnWindowMouseLeave(); });

@@ -6,6 +6,7 @@
 #include "LMObj.h"
 #include "LMObjWindow.h"
 #include "LMPaintBuffer.h"
+#include "LMParentBackground.h"
 
 namespace {
 
@@ -104,7 +105,9 @@ public:
     PaintBufferUse& operator=(const PaintBufferUse&) = delete;
 };
 
-int PaintObject(LMObj& obj, HWND hwnd)
+// An adopted window's objects lie on its parent's background; the
+// toolkit's own windows are all object.
+int PaintObject(LMObj& obj, HWND hwnd, bool onParentBackground)
 {
     PaintScope paint(hwnd);
     const RECT& area = paint.Area();
@@ -116,11 +119,15 @@ int PaintObject(LMObj& obj, HWND hwnd)
         EnsurePaintBuffer(width, height);
         if (PaintBufferFits(width, height)) {
             HDC buffer = PaintBuffer.Dc.Get();
+            if (onParentBackground)
+                LMDrawParentBackground(hwnd, buffer, area.left, area.top, area);
             obj.DrawOpaque(buffer, area.left, area.top, area.left, area.top, width, height);
             BitBlt(paint.Dc(), area.left, area.top, width, height, buffer, 0, 0, SRCCOPY);
             return 1;
         }
     }
+    if (onParentBackground)
+        LMDrawParentBackground(hwnd, paint.Dc(), 0, 0, area);
     obj.DrawOpaque(paint.Dc(), 0, 0, area.left, area.top, width, height);
     return 1;
 }
@@ -160,7 +167,7 @@ int LMObj::DrawOpaque(HDC hdc, int originX, int originY, int x, int y, int width
 
 int LMObj::OnPaint(HWND hwnd)
 {
-    return PaintObject(*this, hwnd);
+    return PaintObject(*this, hwnd, false);
 }
 
 int PaintAdoptedWindow(LMObj* object, HWND hwnd)
@@ -169,5 +176,5 @@ int PaintAdoptedWindow(LMObj* object, HWND hwnd)
         ValidateRect(hwnd, nullptr);
         return 0;
     }
-    return PaintObject(*object, hwnd);
+    return PaintObject(*object, hwnd, true);
 }

@@ -89,14 +89,14 @@ PositionUpdate ComputePosition(LMObj& obj, int x, int y, int flags)
     }
     if (update.ShowChange)
         obj.Shown = (flags & LMPosShow) ? 1 : 0;
-    update.Changes = (resized ? LMChangeResized : 0) | (moved ? LMChangeMoved : 0)
-        | (flags & (LMPosShow | LMPosHide));
+    update.Changes = (resized ? LMChangeResized : 0) | (moved ? LMChangeMoved : 0) |
+                     (flags & (LMPosShow | LMPosHide));
     return update;
 }
 
 // A layered window that is repainted gets its place from the layered update.
-void PlaceWindow(
-    LMObj& obj, const PositionUpdate& update, bool repaint, int flags, HDWP* deferHandle)
+void PlaceWindow(LMObj& obj, const PositionUpdate& update, bool repaint, int flags,
+                 HDWP* deferHandle)
 {
     bool layered = obj.TypeWord == LMObjLayered;
     bool showChange = (flags & (LMPosShow | LMPosHide)) != 0;
@@ -122,15 +122,15 @@ void PlaceWindow(
     if (deferHandle && *deferHandle) {
         if (update.SizeChanged && (obj.TypeWord == LMObjRegionShaped || repaint))
             swp |= SWP_NOCOPYBITS;
-        *deferHandle = DeferWindowPos(
-            *deferHandle, obj.Window, nullptr, b.left, b.top, Width(b), Height(b), swp);
+        *deferHandle = DeferWindowPos(*deferHandle, obj.Window, nullptr, b.left, b.top, Width(b),
+                                      Height(b), swp);
     } else {
         LMProcs::SetWindowPos(obj.Window, nullptr, b.left, b.top, Width(b), Height(b), swp);
     }
 }
 
-void UpdateWindowHolder(
-    LMObj& obj, const PositionUpdate& update, int flags, int mode, HDWP* deferHandle)
+void UpdateWindowHolder(LMObj& obj, const PositionUpdate& update, int flags, int mode,
+                        HDWP* deferHandle)
 {
     bool repaint = (flags & (LMPosRepaint | LMPosShow)) || update.SizeChanged;
     if (update.BoundsChanged && update.SizeChanged && obj.TypeWord == LMObjLayered) {
@@ -145,8 +145,8 @@ void UpdateWindowHolder(
 }
 
 // Repaints the part of the parent that the child left and the part it now covers.
-void RepaintParentArea(
-    LMObj& obj, const RECT& oldBounds, const RECT& newBounds, int flags, int mode)
+void RepaintParentArea(LMObj& obj, const RECT& oldBounds, const RECT& newBounds, int flags,
+                       int mode)
 {
     LMObj* parent = obj.Parent;
     RECT insets;
@@ -187,9 +187,9 @@ int LMObj::GetStateMargins(RECT* insets, int* dx, int* dy)
 {
     const LMVisualState* state = CurrentState;
     if (insets) {
-        *insets = state
-            ? RECT{state->InsetLeft, state->InsetTop, state->InsetRight, state->InsetBottom}
-            : RECT{0, 0, 0, 0};
+        *insets =
+            state ? RECT{state->InsetLeft, state->InsetTop, state->InsetRight, state->InsetBottom}
+                  : RECT{0, 0, 0, 0};
     }
     if (dx)
         *dx = state ? state->OffsetX : 0;
@@ -299,9 +299,11 @@ int LMObj::SetPosition(int x, int y, int flags, HDWP* deferHandle)
     } else if (TypeWord == LMObjWindowless) {
         if (report)
             OnPositionChanged(AnchorX, AnchorY, VisibleWidth, VisibleHeight, update.Changes);
-        if (Realized && Parent
-            && ((flags & LMPosShow) || update.BoundsChanged || update.SizeChanged
-                || update.ShowChange))
+        // A new state of the same size is a new picture in the same place:
+        // the repaint flag that follows a switch must reach the screen too.
+        if (Realized && Parent &&
+            ((flags & (LMPosShow | LMPosRepaint)) || update.BoundsChanged || update.SizeChanged ||
+             update.ShowChange))
             RepaintParentArea(*this, oldBounds, update.Bounds, flags, mode);
     }
     GetBounds(&LastBounds);

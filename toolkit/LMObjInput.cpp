@@ -81,6 +81,16 @@ int LMSetHoverCursor()
 
 namespace {
 
+// The object or one of its ancestors owns the window.
+bool HoldsWindow(const LMObj* obj, HWND window)
+{
+    for (; obj; obj = obj->Parent) {
+        if (obj->Window == window)
+            return true;
+    }
+    return false;
+}
+
 void EndHoveredDrag()
 {
     LMObj* hovered = HoveredObject;
@@ -230,11 +240,13 @@ int LMObj::OnWindowButtonUp(int x, int y, int right)
     return 1;
 }
 
+// The leave of one window may come after the move into the next: an object
+// of another window that is hovered by then stays hovered.
 int LMObj::OnWindowMouseLeave()
 {
     MouseTracked = 0;
     LMObj* hovered = HoveredObject;
-    if (hovered && !hovered->Dragging) {
+    if (hovered && !hovered->Dragging && HoldsWindow(hovered, Window)) {
         hovered->OnMouseLeave(nullptr);
         HoveredObject = nullptr;
     }

@@ -64,16 +64,6 @@ bool MakesOwnWindow(int32_t type)
     return type == LMObjLayered || type == LMObjRegionShaped || type == LMObjPlainWindow;
 }
 
-// The object or one of its ancestors owns the window.
-bool HoldsWindow(const LMObj* obj, HWND window)
-{
-    for (; obj; obj = obj->Parent) {
-        if (obj->Window == window)
-            return true;
-    }
-    return false;
-}
-
 // A button message first moves the mouse there; the move's handlers may
 // delete the object, and then the button goes nowhere.
 void DeliverButton(LMObj& obj, UINT message, int x, int y)
@@ -108,10 +98,7 @@ bool HandleMouseMessage(LMObj& obj, UINT message, LPARAM lParam)
         DeliverButton(obj, message, x, y);
         return true;
     case WM_MOUSELEAVE:
-        obj.MouseTracked = 0;
-        // A leave of a window that does not hold the hovered object is stale.
-        if (!HoveredObject || HoldsWindow(HoveredObject, obj.Window))
-            LMGuarded([&] { obj.OnWindowMouseLeave(); });
+        LMGuarded([&] { obj.OnWindowMouseLeave(); });
         return true;
     default:
         return false;

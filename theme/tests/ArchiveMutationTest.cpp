@@ -26,7 +26,7 @@ ZipLayout BaseArchive()
     return SchemeArchive(
         "[Arrow]\r\nFrames=1\r\nStdCursor=0\r\n[Help]\r\nFrames=2\r\nStdCursor=0\r\n"
         "[Description]\r\nMutant",
-        { { "Arrow.png", PngFile(4, 4, 0xFF) }, { "Help.png", PngFile(4, 2, 0xFF00) },
+        { { "Arrow.png", PngBytes(4, 4, 0xFF) }, { "Help.png", PngBytes(4, 2, 0xFF00) },
             { "img/", "" } });
 }
 

@@ -3,6 +3,7 @@
 
 #include "LMObjWindowTestSupport.h"
 #include "LMSnap.h"
+#include "ScopedWin.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,39 @@ TEST_F(ChildInput, OnlyTheWindowHoldingTheHoveredObjectHearsItsLeave)
     EXPECT_EQ(nullptr, HoveredObject);
     EXPECT_EQ((Events{L"enter", L"leave"}), child.Events);
     EXPECT_EQ(0, holder.MouseTracked);
+}
+
+// The leave of an adopted window can come after the mouse has moved into
+// another window; and a press there may come without a move inside it.
+TEST_F(ChildInput, AnAdoptedWindowIgnoresAStaleLeaveAndPressesWhereTheMouseIs)
+{
+    ScopedWindow host(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 600, 100, 60, 40,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    InputObj adopted(host.Get());
+    adopted.Realize();
+    adopted.Show();
+    InputObj inAdopted, inHolder;
+    inAdopted.AddState(HitState(L"Default", 20, 20, LMHitWholeFrame));
+    inAdopted.SetParent(&adopted);
+    inAdopted.MoveTo(10, 10);
+    inAdopted.Realize();
+    inAdopted.Show();
+    Place(inHolder, 10, 10);
+    Move(12, 12);
+    ASSERT_EQ(&inHolder, HoveredObject);
+    SendMessageW(host.Get(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(&inHolder, HoveredObject);
+    EXPECT_EQ(Events{L"enter"}, inHolder.Events);
+
+    for (UINT press : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
+        SCOPED_TRACE(press);
+        HoveredObject = &inHolder;
+        g_testCursor = POINT{612, 112};
+        SendMessageW(host.Get(), press, 0, ClientPoint(12, 12));
+        SendMessageW(host.Get(), press + 1, 0, ClientPoint(12, 12));
+        EXPECT_EQ(&inAdopted, HoveredObject);
+    }
+    EXPECT_EQ((Events{L"enter", L"rdown", L"ldown", L"lup"}), inAdopted.Events);
 }
 
 TEST_F(ChildInput, MovesGiveTheHoveredChildItsOwnCoordinates)

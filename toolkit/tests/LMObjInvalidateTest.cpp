@@ -219,6 +219,66 @@ TEST_F(LMObjInvalidate, AWindowlessChildPassesItsRectangleToItsParent)
     EXPECT_EQ(0, orphan.InvalidateRect(0, 0, 5, 5, LMRepaintNow));
 }
 
+// A new picture of the same size in the same place must reach the screen.
+TEST_F(LMObjInvalidate, AWindowlessChildRepaintsWhenItsStateChangesInPlace)
+{
+    InputObj holder(LMObjPlainWindow);
+    MakeWindow(holder, HitState(L"Default", 40, 30, LMHitNever));
+    InputObj child;
+    child.AddState(SolidState(L"Default", 10, 10, kRed));
+    child.AddState(SolidState(L"Pressed", 10, 10, Bgra(255, 0, 0, 255)));
+    child.SetParent(&holder);
+    child.MoveTo(10, 5);
+    child.Realize();
+    child.Show();
+    for (const wchar_t* state : {L"Pressed", L"Default"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(state)));
+        holder.Repaints.clear();
+        child.ChangeState(state);
+        EXPECT_EQ((std::vector<RepaintRequest>{{10, 5, 10, 10, LMRepaintNow}}), holder.Repaints);
+    }
+}
+
+// Where no object lies, an adopted child window shows its parent's
+// background (here the parent class's brush), not what the shared paint
+// buffer last held.
+TEST_F(LMObjInvalidate, AnAdoptedChildWindowShowsItsParentsBackground)
+{
+    const COLORREF background = RGB(10, 200, 30);
+    ScopedBrush brush(CreateSolidBrush(background));
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = brush.Get();
+    windowClass.lpszClassName = L"LMTestParentBackground";
+    RegisterClassW(&windowClass);
+    ScopedWindow parent(CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP,
+                                        300, 200, 100, 60, nullptr, nullptr, windowClass.hInstance,
+                                        nullptr));
+    ScopedWindow host(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 10, 60, 40,
+                                      parent.Get(), nullptr, windowClass.hInstance, nullptr));
+    InputObj adopted(host.Get());
+    adopted.Realize();
+    adopted.Show();
+    InputObj child;
+    child.AddState(SolidState(L"Default", 10, 10, kRed));
+    child.SetParent(&adopted);
+    child.MoveTo(0, 0);
+    child.Realize();
+    child.Show();
+    ShowWindow(parent.Get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(parent.Get());
+    EnsurePaintBuffer(60, 40);
+    const RECT whole{0, 0, 60, 40};
+    FillRect(PaintBuffer.Dc.Get(), &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(1, adopted.Invalidate(LMRepaintNow));
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(PaintBuffer.Dc.Get(), 5, 5)) << "the object";
+    EXPECT_EQ(background, GetPixel(PaintBuffer.Dc.Get(), 30, 20)) << "the parent's background";
+    host.Reset();
+    parent.Reset();
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+}
+
 TEST_F(LMObjInvalidate, ARepaintFromAnotherThreadIsPosted)
 {
     InputObj layered(LMObjLayered);

@@ -82,6 +82,11 @@ public:
         }
         return RecordingObj::OnLButtonUp(x, y, dragged);
     }
+    int OnRButtonDown(int x, int y) override
+    {
+        Events.push_back(L"rdown");
+        return RecordingObj::OnRButtonDown(x, y);
+    }
     int OnDoubleClick(int x, int y) override
     {
         Events.push_back(L"double");

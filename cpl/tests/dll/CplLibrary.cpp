@@ -3,6 +3,7 @@
 #include "CplGuids.h"
 #include "MessagePump.h"
 #include "ScopedWin.h"
+#include "ThemeLocations.h"
 
 #include <sstream>
 
@@ -36,11 +37,13 @@ BOOL CALLBACK RefusePage(HPROPSHEETPAGE, LPARAM)
 
 }  // namespace
 
-CplLibrary::CplLibrary(const TempFolder& folder, const wchar_t* name)
+CplLibrary::CplLibrary(const TempFolder& folder, const wchar_t* name, bool withUnzip)
     : folder_(folder.Path()), path_(folder.File(name))
 {
     std::wstring from = ProgramFolder();
     CopyFileW((from + L"\\TrivaneCpl.dll").c_str(), path_.c_str(), FALSE);
+    if (withUnzip)
+        CopyFileW((from + L"\\unzip32.dll").c_str(), folder.File(L"unzip32.dll").c_str(), FALSE);
     CopyFileW((from + L"\\cpl_standin_engine.exe").c_str(), folder.File(L"Trivane.exe").c_str(),
               FALSE);
     Load();
@@ -209,23 +212,51 @@ SavedSettings::SavedSettings()
     HKEY key = nullptr;
     keyExisted_ = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) == 0;
     ScopedRegKey owner(key);
-    DWORD bytes = 0;
-    if (!keyExisted_ ||
-        RegQueryValueExW(key, L"Disabled", nullptr, &type_, nullptr, &bytes) != ERROR_SUCCESS)
-        return;
-    disabled_.resize(bytes);
-    RegQueryValueExW(key, L"Disabled", nullptr, &type_, disabled_.data(), &bytes);
+    for (DWORD index = 0; keyExisted_; ++index) {
+        wchar_t name[256];
+        DWORD nameLength = 256, bytes = 0;
+        Value value;
+        if (RegEnumValueW(key, index, name, &nameLength, nullptr, &value.Type, nullptr, &bytes) !=
+            ERROR_SUCCESS)
+            break;
+        value.Name = name;
+        value.Bytes.resize(bytes);
+        nameLength = 256;
+        RegEnumValueW(key, index, name, &nameLength, nullptr, &value.Type, value.Bytes.data(),
+                      &bytes);
+        values_.push_back(std::move(value));
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 
 SavedSettings::~SavedSettings()
 {
-    if (!keyExisted_) {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-        RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
-    } else if (type_ == REG_NONE) {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Disabled");
-    } else {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Disabled", type_, disabled_.data(),
-                        static_cast<DWORD>(disabled_.size()));
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    if (!keyExisted_)
+        return;
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                    nullptr);
+    ScopedRegKey owner(key);
+    for (const Value& value : values_) {
+        RegSetValueExW(key, value.Name.c_str(), 0, value.Type, value.Bytes.data(),
+                       static_cast<DWORD>(value.Bytes.size()));
     }
+}
+
+SavedThemesFolder::SavedThemesFolder()
+{
+    wchar_t folder[MAX_PATH];
+    GetThemesFolder(folder);
+    path_ = folder;
+    aside_ = path_ + L".saved-" + std::to_wstring(GetCurrentProcessId());
+    MoveFileW(path_.c_str(), aside_.c_str());
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+SavedThemesFolder::~SavedThemesFolder()
+{
+    RemoveFolderTree(path_);
+    MoveFileW(aside_.c_str(), path_.c_str());
 }

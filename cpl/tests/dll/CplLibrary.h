@@ -17,9 +17,11 @@
 
 class CplLibrary {
 public:
-    // Copies the library and the stand-in engine from beside this program
-    // into folder (the library as name) and loads the copy.
-    CplLibrary(const TempFolder& folder, const wchar_t* name = L"TrivaneCpl.dll");
+    // Copies the library, unzip32.dll unless told not to, and the stand-in
+    // engine from beside this program into folder (the library as name) and
+    // loads the copy.
+    CplLibrary(const TempFolder& folder, const wchar_t* name = L"TrivaneCpl.dll",
+               bool withUnzip = true);
     ~CplLibrary();
     CplLibrary(const CplLibrary&) = delete;
     CplLibrary& operator=(const CplLibrary&) = delete;
@@ -105,8 +107,8 @@ private:
     std::vector<MSG> received_;
 };
 
-// The user's settings key HKCU "SOFTWARE\Kelmora\Trivane" with its
-// "Disabled" value (all the page writes) as they were, put back at the end.
+// The user's settings key HKCU "SOFTWARE\Kelmora\Trivane" with every value
+// in it as they were, put back at the end; the test starts without values.
 class SavedSettings {
 public:
     SavedSettings();
@@ -115,7 +117,28 @@ public:
     SavedSettings& operator=(const SavedSettings&) = delete;
 
 private:
+    struct Value {
+        std::wstring Name;
+        DWORD Type = REG_NONE;
+        std::vector<BYTE> Bytes;
+    };
     bool keyExisted_ = false;
-    DWORD type_ = REG_NONE;
-    std::vector<BYTE> disabled_;
+    std::vector<Value> values_;
+};
+
+// The session's Themes folder set aside for an empty one of the test's own;
+// the user's folder comes back at the end.
+class SavedThemesFolder {
+public:
+    SavedThemesFolder();
+    ~SavedThemesFolder();
+    SavedThemesFolder(const SavedThemesFolder&) = delete;
+    SavedThemesFolder& operator=(const SavedThemesFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+private:
+    std::wstring path_;
+    std::wstring aside_;
 };

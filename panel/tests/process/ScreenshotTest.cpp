@@ -9,12 +9,11 @@
 #include "DefaultTheme.h"
 #include "MessagePump.h"
 #include "PanelImages.h"
-#include "PngFile.h"
+#include "ScreenCapture.h"
 #include "SkinImages.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -32,25 +31,9 @@ constexpr RECT kFirstCell{kPageX + 15 + 8, 135 + 5, kPageX + 15 + 8 + 40, 135 + 
 constexpr RECT kFirstPreview{kPageX + 15 + 14, 211 + 62 + 4, kPageX + 15 + 14 + 60,
                              211 + 62 + 4 + 58};
 
-// The program lies in build/x86_64/engine; the picture goes to
-// build/x86_64/screenshots.
-std::wstring ScreenshotFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    folder = folder.substr(0, folder.find_last_of(L'\\'));
-    return folder.substr(0, folder.find_last_of(L'\\')) + L"\\screenshots";
-}
-
 bool SameColour(uint32_t a, uint32_t b)
 {
-    for (int shift : {0, 8, 16}) {
-        const int difference = static_cast<int>((a >> shift) & 0xFF) - ((b >> shift) & 0xFF);
-        if (std::abs(difference) > kTolerance)
-            return false;
-    }
-    return true;
+    return NearColour(a, b, kTolerance);
 }
 
 uint32_t SkinPixel(int pngId, int x, int y)
@@ -129,9 +112,7 @@ TEST_F(PanelProcessTest, Screenshot)
         PumpMessagesFor(250);
         CopyClientArea(dialog, canvas);
     }
-    const std::wstring folder = ScreenshotFolder();
-    CreateDirectoryW(folder.c_str(), nullptr);
-    EXPECT_TRUE(WritePngFile(folder + L"\\control-panel.png", canvas));
+    EXPECT_TRUE(WriteScreenshot(L"control-panel.png", canvas));
 
     EXPECT_FALSE(AllBlack(canvas));
     EXPECT_PRED2(SameColour, SkinPixel(kPngSideBar.Id, 10, 520), canvas.Pixel(10, 520));

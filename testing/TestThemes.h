@@ -14,9 +14,11 @@ struct TestCursor {
     int Width = 32;
     int Height = 32;
     int Frames = 1;
+    uint32_t Colour = 0xFF808080;  // premultiplied BGRA of every pixel
 };
 
-// A theme named "Test" with an opaque grey cursor for each entry, in order.
+// A theme named "Test" with a cursor of one colour (opaque grey unless
+// given) for each entry, in order.
 std::unique_ptr<CTheme> MakeTestTheme(const std::vector<TestCursor>& cursors);
 void AddTestEffect(CTheme& theme, int slot);
 void AddTestTrail(CTheme& theme, int slot);

@@ -8,22 +8,23 @@ namespace {
 
 constexpr uint32_t kOpaqueGrey = 0xFF808080;
 
-std::unique_ptr<LMBitmap> GreyStrip(int width, int height)
+std::unique_ptr<LMBitmap> FlatStrip(int width, int height, uint32_t colour)
 {
     auto bitmap = std::make_unique<LMBitmap>(width, height, LMBitmapHasAlpha);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
-            *bitmap->PixelAt(x, y) = kOpaqueGrey;
+            *bitmap->PixelAt(x, y) = colour;
     }
     return bitmap;
 }
 
 template <typename Entry>
-std::unique_ptr<Entry> MakeEntry(int width, int height, int frames, const wchar_t* name)
+std::unique_ptr<Entry> MakeEntry(int width, int height, int frames, const wchar_t* name,
+                                 uint32_t colour = kOpaqueGrey)
 {
     auto entry = std::make_unique<Entry>();
     entry->Frames = frames;
-    entry->SetUpAnimation(GreyStrip(width, height), name, LMFrameInterruptible, true);
+    entry->SetUpAnimation(FlatStrip(width, height, colour), name, LMFrameInterruptible, true);
     return entry;
 }
 
@@ -36,7 +37,7 @@ std::unique_ptr<CTheme> MakeTestTheme(const std::vector<TestCursor>& cursors)
     for (const TestCursor& c : cursors) {
         wchar_t name[32];
         swprintf(name, 32, L"%d-%d", c.Role, c.State);
-        auto cursor = MakeEntry<CThemeCursor>(c.Width, c.Height, c.Frames, name);
+        auto cursor = MakeEntry<CThemeCursor>(c.Width, c.Height, c.Frames, name, c.Colour);
         cursor->Role = c.Role;
         cursor->State = c.State;
         cursor->Group = kThemeCursorGroup;

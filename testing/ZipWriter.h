@@ -9,13 +9,13 @@
 #include <vector>
 
 struct ZipEntryPlan {
-    std::string Name; // a trailing "/" makes a folder entry
+    std::string Name;  // a trailing "/" makes a folder entry
     std::string Data;
     bool Deflate = true;
-    uint16_t Flags = 0; // bit 3: sizes and CRC in a data descriptor after the data
-    uint16_t MadeBy = 20; // host in the high byte (3: Unix)
+    uint16_t Flags = 0;    // bit 3: sizes and CRC in a data descriptor after the data
+    uint16_t MadeBy = 20;  // host in the high byte (3: Unix)
     uint32_t Attributes = 0;
-    int64_t Crc = -1, Size = -1, Method = -1; // -1: the true value
+    int64_t Crc = -1, Size = -1, Method = -1;  // -1: the true value
 };
 
 struct ZipLayout {

@@ -1,0 +1,100 @@
+#include "ScreenCapture.h"
+
+#include "MessagePump.h"
+#include "PngFile.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The build folder as CMake gave it, a path of the host that Wine shows on
+// its drive Z:.
+std::wstring ScreenshotFolder()
+{
+    std::wstring folder = L"Z:" TRIVANE_BUILD_FOLDER L"\\screenshots";
+    for (wchar_t& c : folder) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return folder;
+}
+
+}  // namespace
+
+std::unique_ptr<DibCanvas> CopyScreen(const RECT& area)
+{
+    auto canvas = std::make_unique<DibCanvas>(area.right - area.left, area.bottom - area.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas->Dc(), 0, 0, canvas->Width(), canvas->Height(), screen, area.left, area.top,
+           SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return canvas;
+}
+
+std::unique_ptr<DibCanvas> CopyClientFromScreen(HWND window)
+{
+    RECT area{};
+    GetClientRect(window, &area);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    return CopyScreen(area);
+}
+
+ColourOnScreen FindColourOnScreen(const RECT& area, uint32_t rgb)
+{
+    std::unique_ptr<DibCanvas> canvas = CopyScreen(area);
+    ColourOnScreen found;
+    long long sumX = 0, sumY = 0;
+    for (int y = 0; y < canvas->Height(); ++y) {
+        for (int x = 0; x < canvas->Width(); ++x) {
+            if ((canvas->Pixel(x, y) & 0xFFFFFF) == rgb) {
+                ++found.Count;
+                sumX += x;
+                sumY += y;
+            }
+        }
+    }
+    if (found.Count) {
+        found.Centre = {area.left + static_cast<LONG>(sumX / found.Count),
+                        area.top + static_cast<LONG>(sumY / found.Count)};
+    }
+    return found;
+}
+
+bool SamePixels(const DibCanvas& a, const DibCanvas& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            if ((a.Pixel(x, y) ^ b.Pixel(x, y)) & 0xFFFFFF)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool ShowsWhatARepaintShows(HWND window)
+{
+    std::unique_ptr<DibCanvas> before = CopyClientFromScreen(window);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessagesFor(100);
+    return SamePixels(*before, *CopyClientFromScreen(window));
+}
+
+bool WriteScreenshot(const std::wstring& name, const DibCanvas& canvas)
+{
+    const std::wstring folder = ScreenshotFolder();
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return WritePngFile(folder + L"\\" + name, canvas);
+}
+
+bool NearColour(uint32_t a, uint32_t b, int tolerance)
+{
+    for (int shift : {0, 8, 16}) {
+        const int difference = static_cast<int>((a >> shift) & 0xFF) - ((b >> shift) & 0xFF);
+        if (std::abs(difference) > tolerance)
+            return false;
+    }
+    return true;
+}
