@@ -7,6 +7,7 @@
 #include "CMyMultiDocTemplate.h"
 #include "EditorIds.h"
 #include "LMToolkit.h"
+#include "MainFramePlacement.h"
 
 #include <commctrl.h>
 
@@ -39,13 +40,16 @@ BOOL CEditorMFCApp::InitInstance()
     if (!frame->LoadFrame(kIdMainFrame, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
         return FALSE;
     SetMainFrame(std::move(frame));
+    // Before the first document frame opens, so that it opens in room enough.
+    HWND frameWindow = MainFrame()->GetSafeHwnd();
+    const int show = PlaceMainFrameWindow(frameWindow, MainFrame()->MDIClient(), ShowCommand());
 
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
     if (!ProcessShellCommand(commandLine))
         return FALSE;
-    ShowWindow(MainFrame()->GetSafeHwnd(), ShowCommand());
-    UpdateWindow(MainFrame()->GetSafeHwnd());
+    ShowWindow(frameWindow, show);
+    UpdateWindow(frameWindow);
     return TRUE;
 }
 

@@ -6,6 +6,7 @@
 #include "CEditorMFCView.h"
 #include "EditorIds.h"
 #include "LMTextState.h"
+#include "PaneRules.h"
 #include "ThemeVocabulary.h"
 
 #include <algorithm>
@@ -315,9 +316,12 @@ void CEditorMFCView::SetHotSpot(int grid, int item, int x, int y)
         return;
     // The pane is filled again below: what was typed into it goes in first.
     CommitSelectedPane(grid);
-    marker->MoveTo(x - kMarkerCentre, y - kMarkerCentre);
-    entry->HotSpotX = x - thumbnail->VisibleX;
-    entry->HotSpotY = y - thumbnail->VisibleY;
+    const POINT spot = HotSpotInFrame(x - thumbnail->VisibleX, y - thumbnail->VisibleY,
+                                      entry->Animation->FrameWidth, entry->Animation->FrameHeight);
+    marker->MoveTo(thumbnail->VisibleX + spot.x - kMarkerCentre,
+                   thumbnail->VisibleY + spot.y - kMarkerCentre);
+    entry->HotSpotX = spot.x;
+    entry->HotSpotY = spot.y;
     ShowGridPane(grid, item);
     RefreshOtherPanes(grid, entry);
 }

@@ -45,6 +45,17 @@ void MoveWindowTo(HWND window, int x, int y)
         SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// How much wider the property pane is than the room the margins leave it
+// (dialog units grow with the system's font): the grids give that much up.
+int PaneOverflow(HWND pane)
+{
+    RECT rect{};
+    if (!pane || !GetWindowRect(pane, &rect))
+        return 0;
+    return std::max(0, static_cast<int>(rect.right - rect.left) -
+                           (kPaneRightMargin - kPageWidthMargin));
+}
+
 // Sizes of 0 and below leave the state as it is.
 void ResizeState(LMObj* object, int width, int height)
 {
@@ -78,8 +89,10 @@ void CEditorMFCView::OnSize(UINT, int width, int height)
         SizeWindow(Page(tab), width - kPageWidthMargin, height - kPageHeightMargin);
     SizeWindow(GetDlgItem(TabHost, kIdTabControl), width - kTabWidthMargin,
                height - kTabHeightMargin);
-    LayOutPageControls(width, height);
-    LayOutScenes(width, height);
+    // The pane, the scroll bar and the grids lie from the right edge in.
+    const int layoutWidth = width - PaneOverflow(CursorPane);
+    LayOutPageControls(layoutWidth, height);
+    LayOutScenes(layoutWidth, height);
     BuildCursorGrid();
     BuildEffectGrid();
     BuildTrailGrid();

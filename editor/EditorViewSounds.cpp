@@ -124,6 +124,7 @@ void CEditorMFCView::OnSoundButton(UINT id)
     } else {
         return;
     }
+    UpdateSoundButtons(row);
     InvalidateRect(GetDlgItem(SoundsPage, kIdSoundList), nullptr, TRUE);
 }
 

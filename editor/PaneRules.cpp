@@ -85,3 +85,9 @@ int ScrolledPosition(int code, const SCROLLINFO& bar)
         return bar.nPos;
     }
 }
+
+POINT HotSpotInFrame(int x, int y, int frameWidth, int frameHeight)
+{
+    return {std::clamp(x, 0, std::max(frameWidth - 1, 0)),
+            std::clamp(y, 0, std::max(frameHeight - 1, 0))};
+}

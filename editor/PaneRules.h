@@ -47,3 +47,8 @@ bool SameScript(const wchar_t* first, const wchar_t* second);
 // The cursors page's scroll position after a scroll bar code, from the
 // bar's range, page, position and tracking position.
 int ScrolledPosition(int code, const SCROLLINFO& bar);
+
+// A hot spot set by a click at (x, y) of a picture of one frame of that
+// size: inside the frame, 0..width - 1 and 0..height - 1 (a click on the
+// cell's label or margin takes the nearest edge).
+POINT HotSpotInFrame(int x, int y, int frameWidth, int frameHeight);

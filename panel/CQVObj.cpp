@@ -23,8 +23,7 @@ constexpr int kAboutPanelId = 101;
 constexpr UINT kEngineAnswerMs = 200;
 
 // A move over a list hovers the row under the pointer; one over its
-// selection bar, the selected row. Leaving anything but the list or its
-// hover bar hides the hover bar.
+// selection bar, the selected row.
 struct HoverList {
     int ListId;
     int SelectionBarId;
@@ -48,21 +47,45 @@ bool NamedAs(const wchar_t* name, const wchar_t* expected)
     return name && lstrcmpiW(name, expected) == 0;
 }
 
-void HoverListRow(int id, int y)
+// Whether the object is the control of that id or lies on it.
+bool OnControl(const LMObj* object, int id)
+{
+    for (; object; object = object->Parent) {
+        const auto* control = dynamic_cast<const CQVObj*>(object);
+        if (control && control->ControlId == id)
+            return true;
+    }
+    return false;
+}
+
+// The row buttons ride on the selection bar: the pointer may jump onto one
+// straight from another row, and then the selected row is the hovered one.
+void HoverListRow(const CQVObj& control, int y)
 {
     for (const HoverList& hover : kHoverLists) {
-        if (id == hover.ListId)
+        if (control.ControlId == hover.ListId)
             hover.HoverRow(y / hover.RowHeight);
-        else if (id == hover.SelectionBarId)
+        else if (OnControl(&control, hover.SelectionBarId))
             hover.HoverRow((Library.*hover.List).Selected);
     }
 }
 
-void HideHoverBarsOnLeave(int id)
+// The list itself, its bars (the row buttons ride on the selection bar),
+// and for the theme list the cursor strip, where its hover bar stands for
+// the current theme.
+bool BelongsToList(const LMObj* object, const HoverList& hover)
+{
+    return OnControl(object, hover.ListId) || OnControl(object, hover.HoverBarId) ||
+           OnControl(object, hover.SelectionBarId) ||
+           (hover.ListId == 4 && OnControl(object, kCursorStripId));
+}
+
+// Where the pointer goes decides: a bar stays lit only while the pointer
+// stays with its list (it may jump straight to a side tab or a button).
+void HideHoverBarsOnLeave(const LMObj* next)
 {
     for (const HoverList& hover : kHoverLists) {
-        const bool strip = hover.ListId == 4 && id == kCursorStripId;
-        if (id != hover.ListId && id != hover.HoverBarId && !strip)
+        if (!BelongsToList(next, hover))
             HideIfShown((Library.*hover.List).HoverBar);
     }
 }
@@ -196,7 +219,7 @@ int CQVObj::OnMouseMove(int x, int y)
     else if (ControlId == kTrailAreaId)
         DropTrailSprite(x, y);
     else
-        HoverListRow(ControlId, y);
+        HoverListRow(*this, y);
     return LMObj::OnMouseMove(x, y);
 }
 
@@ -213,7 +236,7 @@ int CQVObj::OnMouseEnter()
 int CQVObj::OnMouseLeave(LMObj* nextHovered)
 {
     ShowHoverLook(*this, false);
-    HideHoverBarsOnLeave(ControlId);
+    HideHoverBarsOnLeave(nextHovered);
     if (ControlId == kTrailAreaId)
         TellEngineTrailShown(0);
     return LMObj::OnMouseLeave(nextHovered);

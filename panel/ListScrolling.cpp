@@ -96,7 +96,9 @@ bool DragThumb(const LMObj& thumb, int newY, int* keptY)
     } else {
         return false;
     }
-    *keptY = ClampThumb(travel, newY);
+    const LMObj* clip = scrolled ? scrolled->Parent : nullptr;
+    *keptY = clip ? KeptThumb(travel, newY, scrolled->VisibleHeight, clip->VisibleHeight)
+                  : ClampThumb(travel, newY);
     ScrollTo(scrolled, travel, *keptY);
     return true;
 }

@@ -111,6 +111,11 @@ int ClampThumb(const ThumbTravel& travel, int y)
     return std::min(travel.High, std::max(travel.Low, y));
 }
 
+int KeptThumb(const ThumbTravel& travel, int y, int listHeight, int clipHeight)
+{
+    return listHeight <= clipHeight ? travel.Low : ClampThumb(travel, y);
+}
+
 bool ListYForThumb(const ThumbTravel& travel, int y, int listHeight, int clipHeight, int* listY)
 {
     const int64_t range = static_cast<int64_t>(travel.High) - travel.Low;

@@ -36,6 +36,10 @@ ThumbTravel ListThumbTravel(int frameHeight, int thumbHeight);
 ThumbTravel GridThumbTravel(int frameY, int frameHeight, int thumbHeight);
 
 int ClampThumb(const ThumbTravel& travel, int y);
+// Where the thumb stays for a proposed y: clamped to the travel, and at its
+// top while the list is no taller than its clip (there is nothing to
+// scroll, and the list stays at the top too).
+int KeptThumb(const ThumbTravel& travel, int y, int listHeight, int clipHeight);
 
 // The list's y for a thumb at y (clamped), from 0 at the top of the travel
 // to the part of the list the clip cannot show at its bottom; a list no

@@ -100,8 +100,9 @@ std::string ChildValue(const std::string& output, const std::string& key)
     while ((at = output.find(marker, at)) != std::string::npos) {
         if (at == 0 || output[at - 1] == '\n') {
             size_t end = output.find_first_of("\r\n", at);
-            return output.substr(at + marker.size(), end == std::string::npos ? std::string::npos
-                                                                              : end - at - marker.size());
+            return output.substr(at + marker.size(), end == std::string::npos
+                                                         ? std::string::npos
+                                                         : end - at - marker.size());
         }
         at += marker.size();
     }

@@ -15,9 +15,9 @@ struct ChildRegistration {
     ChildRegistration(const char* name, ChildEntry entry);
 };
 
-#define TRIVANE_CHILD(name)                                           \
-    static int name(const ChildArgs& args);                           \
-    static const ChildRegistration name##Registration(#name, name);   \
+#define TRIVANE_CHILD(name)                                                                        \
+    static int name(const ChildArgs& args);                                                        \
+    static const ChildRegistration name##Registration(#name, name);                                \
     static int name([[maybe_unused]] const ChildArgs& args)
 
 struct ChildResult {

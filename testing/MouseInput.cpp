@@ -64,6 +64,17 @@ void DragMouse(POINT from, POINT to, int steps)
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
+void TurnWheel(POINT screen, int notches)
+{
+    MoveMouseTo(screen);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    SendInput(1, &input, sizeof(input));
+    PumpMessagesFor(kSettleMs);
+}
+
 POINT ClientPointOnScreen(HWND window, int x, int y)
 {
     POINT point{x, y};

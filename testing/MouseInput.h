@@ -14,5 +14,7 @@ void ReleaseMouse(POINT screen, MouseButton button = MouseButton::Left);
 void ClickMouse(POINT screen, MouseButton button = MouseButton::Left);
 // A left press at from, moves in steps to to, and the release there.
 void DragMouse(POINT from, POINT to, int steps = 8);
+// Wheel notches at a point (positive turns away from the user).
+void TurnWheel(POINT screen, int notches);
 // A point of a window's client area on the screen.
 POINT ClientPointOnScreen(HWND window, int x, int y);

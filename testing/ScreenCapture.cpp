@@ -60,6 +60,18 @@ ColourOnScreen FindColourOnScreen(const RECT& area, uint32_t rgb)
     return found;
 }
 
+bool HasMoreThanOneColour(const DibCanvas& picture)
+{
+    const uint32_t first = picture.Pixel(0, 0) & 0xFFFFFF;
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            if ((picture.Pixel(x, y) & 0xFFFFFF) != first)
+                return true;
+        }
+    }
+    return false;
+}
+
 bool SamePixels(const DibCanvas& a, const DibCanvas& b)
 {
     if (a.Width() != b.Width() || a.Height() != b.Height())
@@ -80,6 +92,20 @@ bool ShowsWhatARepaintShows(HWND window)
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessagesFor(100);
     return SamePixels(*before, *CopyClientFromScreen(window));
+}
+
+bool WaitUntilStill(HWND window, DWORD timeoutMs)
+{
+    constexpr DWORD kStepMs = 150;
+    std::unique_ptr<DibCanvas> last = CopyClientFromScreen(window);
+    for (DWORD waited = 0; waited < timeoutMs; waited += kStepMs) {
+        PumpMessagesFor(kStepMs);
+        std::unique_ptr<DibCanvas> now = CopyClientFromScreen(window);
+        if (SamePixels(*last, *now))
+            return true;
+        last = std::move(now);
+    }
+    return false;
 }
 
 bool WriteScreenshot(const std::wstring& name, const DibCanvas& canvas)

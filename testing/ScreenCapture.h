@@ -21,6 +21,9 @@ struct ColourOnScreen {
 };
 ColourOnScreen FindColourOnScreen(const RECT& area, uint32_t rgb);
 
+// True when the picture holds more than one colour: something is drawn.
+bool HasMoreThanOneColour(const DibCanvas& picture);
+
 // True when both canvases are of one size and hold the same colours (the
 // unused top byte aside).
 bool SamePixels(const DibCanvas& a, const DibCanvas& b);
@@ -28,6 +31,11 @@ bool SamePixels(const DibCanvas& a, const DibCanvas& b);
 // True when the window shows what a full repaint of it (and its children)
 // shows: nothing stale is left on the screen from an earlier state.
 bool ShowsWhatARepaintShows(HWND window);
+
+// Pumps this thread's messages until the window's client area shows the
+// same picture twice 150 ms apart (fades and animations have ended), or the
+// deadline passes; false then.
+bool WaitUntilStill(HWND window, DWORD timeoutMs = 8000);
 
 // Writes the canvas as screenshots\<name> in the build folder (created when
 // missing); false when it cannot be written.

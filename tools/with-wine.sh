@@ -31,9 +31,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+managed=Y
 if [ "${WITH_WINE_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
   echo "Using the display $DISPLAY"
 else
+  # Xvfb has no window manager: Wine would wait 2 s for one to withdraw each
+  # top-level window it hides (every closing dialog and message box).
+  managed=N
   # Xvfb picks a free display itself, so parallel runs never collide.
   display_file=$(mktemp)
   "${detach[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
@@ -50,5 +54,7 @@ mkdir -p "$WINEPREFIX"
 "${detach[@]}" "${norandom[@]}" "$WINE64" wineboot </dev/null >/dev/null 2>&1 &
 boot_pid=$!
 wait "$boot_pid" || true
+"${norandom[@]}" "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+  /d "$managed" /f </dev/null >/dev/null 2>&1 || true
 
 "${norandom[@]}" "$@"

@@ -6,6 +6,7 @@
 #include "EditorTestSupport.h"
 #include "FileDialog.h"
 #include "GuardedMemory.h"
+#include "MainFramePlacement.h"
 
 #include <commctrl.h>
 
@@ -50,6 +51,15 @@ TEST_F(EditorAppTest, WithoutArgumentsTrivane1OpensAtTheTopLeftAndAboutShowsTheV
               static_cast<DWORD>(GetWindowLongW(frame, GWL_STYLE)) & ~WS_CLIPSIBLINGS);
     HWND bar = GetDlgItem(MainWindow(), kIdStatusBar);
     EXPECT_EQ(4, SendMessageW(bar, SB_GETPARTS, 0, 0));
+    // The main frame has room for the document frame, so no scroll bars
+    // take any of it: the client area is the window less its edge.
+    RECT client = {}, window = {};
+    GetClientRect(app_->MainFrame()->MDIClient(), &client);
+    GetWindowRect(app_->MainFrame()->MDIClient(), &window);
+    EXPECT_TRUE(client.right >= 960 && client.bottom >= 700)
+        << client.right << " x " << client.bottom;
+    EXPECT_LE(window.right - window.left - client.right, 4);
+    EXPECT_LE(window.bottom - window.top - client.bottom, 4);
 
     Command(kIdAppAbout);
     ASSERT_EQ(1u, boxes_.Boxes().size());
@@ -58,6 +68,30 @@ TEST_F(EditorAppTest, WithoutArgumentsTrivane1OpensAtTheTopLeftAndAboutShowsTheV
     EXPECT_EQ(L"Trivane", about.Caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), about.Type);
     EXPECT_EQ(0u, about.Text.find(L"Version 1.01\r\r"));
+}
+
+TEST(MainFramePlacement, TheDocumentFrameFitsCentredOrTheFrameIsMaximised)
+{
+    const SIZE document{960, 700}, chrome{20, 90};
+    const struct {
+        RECT WorkArea;
+        bool Maximize;
+        RECT Window;
+    } rows[] = {
+        {{0, 0, 1280, 1024}, false, {150, 117, 1130, 907}},
+        {{1280, 40, 2560, 1024}, false, {1430, 137, 2410, 927}},  // a second monitor, a top bar
+        {{0, 0, 980, 790}, false, {0, 0, 980, 790}},              // just fits
+        {{0, 0, 979, 1024}, true, {}},
+        {{0, 0, 1280, 789}, true, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.WorkArea.right << " x " << row.WorkArea.bottom);
+        const MainFramePlacement placement = PlaceMainFrame(document, chrome, row.WorkArea);
+        EXPECT_EQ(row.Maximize, placement.Maximize);
+        EXPECT_TRUE(EqualRect(&row.Window, &placement.Window))
+            << placement.Window.left << ", " << placement.Window.top << ", "
+            << placement.Window.right << ", " << placement.Window.bottom;
+    }
 }
 
 TEST_F(EditorAppTest, MenusAcceleratorsAndStringsAreTheEditorsOwn)

@@ -27,12 +27,12 @@ void EditorAppTest::TearDown()
     PumpMessagesFor(0);
 }
 
-BOOL EditorAppTest::Start(const std::wstring& arguments)
+BOOL EditorAppTest::Start(const std::wstring& arguments, int show)
 {
     app_ = std::make_unique<CEditorMFCApp>();
     app_->UseCommandLine(arguments);
     app_->UseProfileKey(profile_.Subkey());
-    app_->SetStartup(GetModuleHandleW(nullptr), SW_HIDE);
+    app_->SetStartup(GetModuleHandleW(nullptr), show);
     return app_->InitInstance();
 }
 

@@ -21,8 +21,9 @@ class EditorAppTest : public testing::Test {
 protected:
     void TearDown() override;
 
-    // InitInstance with these arguments, as they follow the program name.
-    BOOL Start(const std::wstring& arguments = L"");
+    // InitInstance with these arguments, as they follow the program name,
+    // and that show command for the main frame.
+    BOOL Start(const std::wstring& arguments = L"", int show = SW_HIDE);
     CMyMultiDocTemplate& Template() const;
     CEditorMFCDoc* Document(size_t index) const;
     CEditorMFCDoc* NewDocument();

@@ -122,3 +122,34 @@ TEST_F(EditorAppTest, SavingToLongOrLockedPathsFailsWithTheLayersBoxAndChangesNo
     EXPECT_EQ(heldBytes, FileBytes(held));
     EXPECT_EQ(longest, document->GetPathName());
 }
+
+// An archive is only read: Save As offers its name as a ".Trivane"; and a
+// name the dialog gave the extension in another case is saved with the
+// system's ".Trivane".
+TEST_F(EditorAppTest, SaveAsOffersAndWritesTheTrivaneExtension)
+{
+    ASSERT_TRUE(Start());
+    const struct {
+        const wchar_t* Path;     // the document's
+        const wchar_t* Offered;  // by the dialog
+        const wchar_t* Answer;
+        const wchar_t* Saved;
+    } rows[] = {
+        {L"Copper Wire.PvltTheme", L"Copper Wire.Trivane", L"Copper Wire.trivane",
+         L"Copper Wire.Trivane"},
+        {L"Night.Trivane", L"Night.Trivane", L"Night copy.TRIVANE", L"Night copy.Trivane"},
+        {L"Plain.trivane", L"Plain.Trivane", L"Plain.Trivane", L"Plain.Trivane"},
+    };
+    std::wstring answer;
+    DialogAnswer dialog(&answer);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.Path)));
+        TempFolder folder;
+        Document(0)->SetPathName(folder.File(row.Path).c_str(), FALSE);
+        answer = folder.File(row.Answer);
+        ASSERT_TRUE(Document(0)->DoSave(nullptr, TRUE));
+        EXPECT_EQ(folder.File(row.Offered), dialog.Offered);
+        EXPECT_EQ(std::set<std::wstring>{row.Saved}, FilesIn(folder.Path()));
+        EXPECT_EQ(row.Saved, Document(0)->GetTitle());
+    }
+}

@@ -84,6 +84,17 @@ TEST_F(EditorViewTest, EffectGridHoversSelectsAndSetsTheHotSpotOfTheClickedEffec
     EXPECT_EQ(L"75", BoxTexts(view_->EffectPane, {kIdIntervalBox})[0]);
     EXPECT_EQ((std::vector<int>{1, 151, 141}), Place(view_->Item(kItemEffectMarkers + 5)));
     EXPECT_EQ((std::vector<int>{1, 111, 109}), Place(grid.SelectionFrame));
+    // A click on the cell's label or margin takes the frame's nearest edge.
+    for (const auto& [x, y, spotX, spotY] :
+         {std::tuple{220, 215, 47, 39}, {120, 118, 0, 0}, {160, 150, 19, 17}}) {
+        SCOPED_TRACE(testing::Message() << x << ", " << y);
+        grid.Object->OnLButtonUp(x, y, 0);
+        EXPECT_EQ(
+            (std::vector<int>{spotX, spotY}),
+            (std::vector<int>{document->GetEffect(5)->HotSpotX, document->GetEffect(5)->HotSpotY}));
+        EXPECT_EQ((std::vector<int>{1, 141 + spotX - 9, 133 + spotY - 9}),
+                  Place(view_->Item(kItemEffectMarkers + 5)));
+    }
 
     // A rebuild keeps the selection and puts a scrolled cursor grid back.
     view_->CursorGrid->MoveTo(0, -40);

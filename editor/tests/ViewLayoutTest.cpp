@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 std::vector<std::wstring> TabTexts(HWND tabs)
@@ -132,16 +134,21 @@ TEST_F(EditorViewTest, OnSizeLaysPagesPanesAndScenesOutAndKeepsTheSoundsPage)
         HWND Window;
         std::vector<int> Rect;  // x and y of -1 are not checked
     };
+    // The pane lies 560 in, or as far in as its width needs (dialog units
+    // grow with the font); the scroll bar and the grids keep their gaps to it.
+    const int pane = std::min(560, 860 - ChildRectOf(view.CursorPane)[2]);
+    const int scene = pane - 35;
     std::vector<Row> rows = {
         {"tab control", GetDlgItem(view.TabHost, kIdTabControl), {-1, -1, 875, 580}},
         {"sounds page", view.SoundsPage, {16, 39, 860, 545}},
     };
     for (int grid = 0; grid < kGridCount; ++grid) {
         rows.push_back({"page", view.Page(grid), {16, 39, 860, 545}});
-        rows.push_back({"pane", view.Pane(grid), {560, 10, -1, -1}});
-        rows.push_back(
-            {"scroll bar", GetDlgItem(view.Page(grid), kIdPageScrollBar), {535, 10, 20, 530}});
-        rows.push_back({"scene host", view.SceneHost(grid), {-1, -1, 525, 530}});
+        rows.push_back({"pane", view.Pane(grid), {pane, 10, -1, -1}});
+        rows.push_back({"scroll bar",
+                        GetDlgItem(view.Page(grid), kIdPageScrollBar),
+                        {pane - 25, 10, 20, 530}});
+        rows.push_back({"scene host", view.SceneHost(grid), {-1, -1, scene, 530}});
     }
     // Resizing to nothing and back gives the same layout.
     for (SIZE size : {SIZE{300, 50}, SIZE{0, 0}, SIZE{900, 600}}) {
@@ -157,9 +164,9 @@ TEST_F(EditorViewTest, OnSizeLaysPagesPanesAndScenesOutAndKeepsTheSoundsPage)
             }
         }
     }
-    EXPECT_EQ((std::vector<int>{0, 0, 525, 530}), ObjectRect(view.CursorsRoot));
-    EXPECT_EQ((std::vector<int>{0, 0, 525, 530}), ObjectRect(view.CursorsFrame));
-    EXPECT_EQ((std::vector<int>{0, 25, 525, 505}), ObjectRect(view.CursorGridContainer));
+    EXPECT_EQ((std::vector<int>{0, 0, scene, 530}), ObjectRect(view.CursorsRoot));
+    EXPECT_EQ((std::vector<int>{0, 0, scene, 530}), ObjectRect(view.CursorsFrame));
+    EXPECT_EQ((std::vector<int>{0, 25, scene, 505}), ObjectRect(view.CursorGridContainer));
     std::vector<int> edges = LinkRightEdges(view);
     EXPECT_EQ(edges[2], edges[0]);
     EXPECT_EQ(edges[2], edges[1]);

@@ -77,7 +77,8 @@ TEST(RoutingRules, AThumbKeepsToItsTrackAndItsListFollows)
         {list, 164, 810, 164, -225, true},
         {list, 400, 810, 313, -452, true},
         {list, -100000, 810, 16, 0, true},
-        {list, 164, 200, 164, 0, true},                    // shorter than its clip
+        {list, 164, 200, 16, 0, true},                     // shorter than its clip
+        {list, 164, 358, 16, 0, true},                     // as tall as its clip
         {ListThumbTravel(64, 30), 40, 810, 16, 0, false},  // no travel
         {GridThumbTravel(133, 366, 30), 0, 810, 148, 0, true},
         {GridThumbTravel(133, 366, 30), 999, 810, 452, -452, true},
@@ -86,7 +87,7 @@ TEST(RoutingRules, AThumbKeepsToItsTrackAndItsListFollows)
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message()
                      << row.NewY << " over " << row.Travel.Low << ".." << row.Travel.High);
-        EXPECT_EQ(row.Kept, ClampThumb(row.Travel, row.NewY));
+        EXPECT_EQ(row.Kept, KeptThumb(row.Travel, row.NewY, row.ListHeight, 358));
         int listY = 0;
         EXPECT_EQ(row.Scrolls, ListYForThumb(row.Travel, row.NewY, row.ListHeight, 358, &listY));
         EXPECT_EQ(row.ListY, listY);

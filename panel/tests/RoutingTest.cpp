@@ -273,6 +273,11 @@ TEST_F(RoutingTest, AnArrowMovesItsThumbOnceAndRepeatsOnlyWhileHeld)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Arrow);
         LMObj* thumb = row.List->Thumb;
+        // An empty list fits its clip and does not scroll: this one
+        // overflows.
+        LMObj* list = row.List->Container;
+        list->CurrentState->SetSize(list->VisibleWidth, 4000);
+        list->MoveTo(0, 0);
         const int start =
             row.Press > 0 ? 16 : row.List->ScrollFrame->VisibleHeight - thumb->VisibleHeight - 18;
         const size_t calls = world_.TimerCalls().size();
@@ -294,6 +299,15 @@ TEST_F(RoutingTest, AnArrowMovesItsThumbOnceAndRepeatsOnlyWhileHeld)
                   (std::vector<UINT_PTR>{made[0].Set, made[0].Id, made[0].ElapseMs, made[1].Set,
                                          made[1].Id}));
     }
+    // A list no taller than its clip keeps its thumb at the top.
+    LMObj* list = trails.Container;
+    list->CurrentState->SetSize(list->VisibleWidth, 10);
+    list->MoveTo(0, 0);
+    Control(85)->OnLButtonDown(1, 1);
+    Control(85)->OnLButtonUp(1, 1, 0);
+    Control(82)->OnMouseWheel(-120);
+    EXPECT_EQ(16, trails.Thumb->VisibleY);
+    EXPECT_EQ(0, list->VisibleY);
 }
 
 // A rebuild with fewer rows keeps the list where its thumb says, never
@@ -359,12 +373,21 @@ TEST_F(RoutingTest, HoverFollowsThePointerAndLeavingHidesOnlyOtherListsBars)
                                 Library.SoundSlots.Hovered}));
     Control(109)->OnMouseMove(5, 5);
     EXPECT_EQ(Library.SoundSlots.Selected, Library.SoundSlots.Hovered);
+    // The bar stays lit while the pointer stays with its list, whatever it
+    // left; a jump anywhere else puts it out.
     LMObj* bar = Library.ThemeList.HoverBar;
-    for (int id : {41, 4, 51})
-        Control(id)->OnMouseLeave(nullptr);
-    EXPECT_TRUE(bar->Shown);
-    Control(42)->OnMouseLeave(nullptr);
-    EXPECT_FALSE(bar->Shown);
+    const struct {
+        int Left, Next;
+        bool Lit;
+    } leaves[] = {{4, 41, true}, {41, 4, true},  {4, 51, true},  {4, 42, true},
+                  {4, 5, true},  {4, 93, false}, {41, 0, false}, {51, 66, false}};
+    for (const auto& leave : leaves) {
+        SCOPED_TRACE(testing::Message() << leave.Left << " to " << leave.Next);
+        Control(4)->OnMouseMove(5, 130);
+        ASSERT_TRUE(bar->Shown);
+        Control(leave.Left)->OnMouseLeave(leave.Next ? Control(leave.Next) : nullptr);
+        EXPECT_EQ(leave.Lit, bar->Shown != 0);
+    }
     // In the strip the bar stands for the current theme, hidden when that
     // is the selected row too.
     for (int selected : {0, -1}) {
@@ -538,9 +561,10 @@ TEST_F(RoutingTest, MouseInputReachesArrowsDialogsAndTheTrailPreview)
     ASSERT_TRUE(SaveTestTheme(themes_.File(L"Dots.Trivane"), *SpriteTheme(L"Dots", {}, {0})));
     OpenOverMaple();
     world_.RealPosts = true;
+    // Two rows fit the list's clip: its thumb stays where the list is.
     LMObj* thumb = Library.ThemeList.Thumb;
     Click(Control(39));
-    EXPECT_EQ(16 + Library.ThemeList.RowStep, thumb->VisibleY);
+    EXPECT_EQ(16, thumb->VisibleY);
     // Held, then the mouse taken away as when another program comes forward.
     Mouse(WM_LBUTTONDOWN, Control(38));
     SendMessageW(dialog_, WM_CANCELMODE, 0, 0);
@@ -552,10 +576,9 @@ TEST_F(RoutingTest, MouseInputReachesArrowsDialogsAndTheTrailPreview)
     LMObj* grid = PanelShell.CursorGridThumb;
     const LMObj* frame = PanelShell.CursorGridFrame;
     grid->OnDrag(0, 0, 99, 5000);
-    const int bottom = frame->VisibleY + frame->VisibleHeight - grid->VisibleHeight - 17;
-    EXPECT_EQ((std::vector<int>{frame->VisibleX, bottom}),
+    EXPECT_EQ((std::vector<int>{frame->VisibleX, frame->VisibleY + 15}),
               (std::vector<int>{grid->VisibleX, grid->VisibleY}))
-        << "on the page beside its frame";
+        << "on the page beside its frame, at the top of a grid that fits";
 
     Mouse(WM_MOUSEMOVE, Library.CursorStrip, 500, 30);
     Click(Library.ThemeList.HoverBar);

@@ -50,11 +50,55 @@ std::wstring BuildFileFilter(const std::wstring& filterName, const std::wstring&
     return filter + L'\0';
 }
 
+namespace {
+
+// The extension of the name's file part, dot included; empty without one.
+size_t ExtensionStart(const std::wstring& name)
+{
+    const size_t slash = name.find_last_of(L"\\/:");
+    const size_t dot = name.rfind(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash))
+        return std::wstring::npos;
+    return dot;
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b)
+{
+    return lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+
+// The name with its extension replaced by the first of the template's when
+// it is one of those the predicate accepts.
+template <typename Accept>
+std::wstring ReplacedExtension(const std::wstring& name, const std::wstring& extensions,
+                               Accept accept)
+{
+    const std::vector<std::wstring> known = SplitExtensions(extensions);
+    const size_t start = ExtensionStart(name);
+    if (known.empty() || start == std::wstring::npos)
+        return name;
+    const std::wstring extension = name.substr(start);
+    return accept(known, extension) ? name.substr(0, start) + known.front() : name;
+}
+
+}  // namespace
+
+std::wstring SpelledSaveExtension(const std::wstring& name, const std::wstring& extensions)
+{
+    return ReplacedExtension(name, extensions, [](const auto& known, const std::wstring& ext) {
+        return SameText(known.front(), ext);
+    });
+}
+
 std::wstring OfferedSaveName(const std::wstring& path, const std::wstring& title, bool replace,
                              const std::wstring& extensions)
 {
-    if (!path.empty())
-        return path;
+    if (!path.empty()) {
+        return ReplacedExtension(path, extensions, [](const auto& known, const std::wstring& ext) {
+            return std::any_of(known.begin(), known.end(),
+                               [&](const std::wstring& k) { return SameText(k, ext); });
+        });
+    }
     if (!replace)
         return std::wstring();
     return title.substr(0, title.find_first_of(L":/\\")) +
@@ -94,6 +138,6 @@ bool PromptFileName(HWND owner, FileDialogKind kind, const CMultiDocTemplate* do
     if (!DocFileDialog(dialog, kind))
         return false;
     file[MAX_PATH - 1] = L'\0';
-    *name = file;
+    *name = kind == FileDialogKind::Save ? SpelledSaveExtension(file, extensions) : file;
     return true;
 }

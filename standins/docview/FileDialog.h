@@ -28,9 +28,16 @@ std::vector<std::wstring> SplitExtensions(const std::wstring& extensions);
 // (*.*)\0*.*\0" and the closing NUL. Extensions are separated by ';'.
 std::wstring BuildFileFilter(const std::wstring& filterName, const std::wstring& extensions);
 
-// The name a save dialog offers: the document's path; without one and with
-// replace, the title cut before its first ':', '/' or '\' plus the first of
-// the extensions; otherwise nothing.
+// A chosen name whose extension is the first of the template's in another
+// letter case gets it as the template spells it (a dialog may append it in
+// its own case); any other name stays as it is.
+std::wstring SpelledSaveExtension(const std::wstring& name, const std::wstring& extensions);
+
+// The name a save dialog offers: the document's path, with the first of
+// the extensions when it has another of them (a file opened in a format
+// that is only read is offered in the saved one); without one and with
+// replace, the title cut before its first
+// ':', '/' or '\' plus the first of the extensions; otherwise nothing.
 std::wstring OfferedSaveName(const std::wstring& path, const std::wstring& title, bool replace,
                              const std::wstring& extensions);
 

@@ -94,7 +94,7 @@ std::vector<std::wstring> RightClickMenu(POINT at)
     return watch.Items();
 }
 
-class SettingsPageOnScreen : public testing::Test {
+class SettingsPageScreenshot : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -151,7 +151,7 @@ protected:
 // The strip, the preview and the bar show without input; a click chooses
 // a theme, a press shows its pressed pictures until the release, and a
 // right click offers Delete, also after the strip was refilled.
-TEST_F(SettingsPageOnScreen, TheThemePaneShowsItsThemesAndAnswersTheMouse)
+TEST_F(SettingsPageScreenshot, TheThemePaneShowsItsThemesAndAnswersTheMouse)
 {
     WriteThemes();
     Open();
@@ -196,7 +196,7 @@ TEST_F(SettingsPageOnScreen, TheThemePaneShowsItsThemesAndAnswersTheMouse)
 // "Options >>" swaps in the options pane with its tabs; the drags there
 // are what Apply stores; "<< Themes" swaps back. The bar shows one of the
 // two buttons at a time.
-TEST_F(SettingsPageOnScreen, TheOptionsPaneShowsItsTabsAndApplyStoresItsDrags)
+TEST_F(SettingsPageScreenshot, TheOptionsPaneShowsItsTabsAndApplyStoresItsDrags)
 {
     WriteThemes();
     Open();
