@@ -14,6 +14,7 @@
 #include "ObjectFactories.h"
 #include "SettingsPage.h"
 #include "ThemeFileDeletion.h"
+#include "ThemeListBuild.h"
 #include "ThemeLocations.h"
 #include "UiTextFormat.h"
 
@@ -195,8 +196,12 @@ void CThemePane::FillThemeList()
     } endOfFill{filling_};
     ClearStrip();
     RefreshThemeListsFrom(Folder().c_str());
-    for (size_t record = 0; record < GetCursorThemeList().size(); ++record)
-        AddStripCell(record);
+    {
+        // What cannot be read is said once, when the strip is full.
+        ThemeListBuild build(StripHost);
+        for (size_t record = 0; record < GetCursorThemeList().size(); ++record)
+            AddStripCell(record, build);
+    }
     int cells = static_cast<int>(CellRecords.size());
     StripList->CurrentState->SetSize(StripListWidth(cells), StripList->VisibleHeight);
     StripList->MoveTo(0, 0);
@@ -208,13 +213,16 @@ void CThemePane::FillThemeList()
 
 // A cell for a theme whose role-0 picture can be shown; the theme itself
 // is not kept.
-bool CThemePane::AddStripCell(size_t record)
+bool CThemePane::AddStripCell(size_t record, ThemeListBuild& build)
 {
     ThemeListEntry& entry = GetCursorThemeList()[record];
-    CTheme theme;
-    if (!theme.Load(entry.Path, 1))
+    std::unique_ptr<CTheme> theme = build.Load(entry.Path, [&]() -> std::unique_ptr<CTheme> {
+        auto loaded = std::make_unique<CTheme>();
+        return loaded->Load(entry.Path, 1) ? std::move(loaded) : nullptr;
+    });
+    if (!theme)
         return false;
-    const LMBitmapState* picture = RolePicture(theme, 0, kCursorStateNormal);
+    const LMBitmapState* picture = RolePicture(*theme, 0, kCursorStateNormal);
     if (!picture)
         return false;
     int cell = static_cast<int>(CellRecords.size());

@@ -16,6 +16,7 @@
 #include <vector>
 
 class CTheme;
+class ThemeListBuild;
 class LMBitmapState;
 
 namespace cpl {
@@ -88,7 +89,7 @@ private:
     std::wstring Folder() const;
     void ClearStrip();
     void ClearPreview();
-    bool AddStripCell(size_t record);
+    bool AddStripCell(size_t record, ThemeListBuild& build);
     void MarkChosenCaption();
     void ChooseCell(int cell);
     void OfferDelete(int cell);

@@ -198,10 +198,25 @@ HRESULT RegisterServer()
     }
 }
 
+// Whatever version this host reports (the answer follows the calling
+// program's manifest, so the host that registered may have seen another),
+// the item and its tasks file go; what is not there counts as removed.
+HRESULT RemoveRegistration()
+{
+    HRESULT result = RemoveAll(RemovalScope::Unregister, true);
+    const std::wstring tasks = PathsBeside(LibraryPath()).TasksFile;
+    if (!tasks.empty() && !DeleteFileW(tasks.c_str())) {
+        const LSTATUS status = DoneIfMissing(static_cast<LSTATUS>(GetLastError()));
+        if (SUCCEEDED(result) && status != ERROR_SUCCESS)
+            result = HRESULT_FROM_WIN32(status);
+    }
+    return result;
+}
+
 HRESULT UnregisterServer()
 {
     try {
-        return RemoveAll(RemovalScope::Unregister, SystemHasControlPanelItem());
+        return RemoveRegistration();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {

@@ -12,12 +12,12 @@
 #include "CplSettings.h"
 #include "EngineMessages.h"
 #include "EngineWorld.h"
+#include "LMMessageBox.h"
 #include "LMObjWindow.h"
 #include "LMToolkit.h"
 #include "ObjectFactories.h"
 #include "RegistrySettings.h"
 #include "ScopedWin.h"
-#include "UnzipLibrary.h"
 
 #include <commctrl.h>
 
@@ -119,7 +119,8 @@ void SetUpPage(HWND page)
     PageState.ShutdownMessage =
         World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_SHUTDOWN]);
     LMInitialize(Module(), L"TrivaneCpl", LMInitReserved | LMInitNoMutex);
-    RearmUnzipLibraryWarning();
+    // Boxes raised inside a load are modal to the page's sheet.
+    LMSetDefaultBoxOwner(page);
     BuildPanes(page);
     BuildBar(page);
     ShowStoredState();
@@ -143,6 +144,7 @@ void TearDownPage(HWND page)
     PageState.Page = PageState.ThemePaneWindow = PageState.OptionsHost = nullptr;
     PageState.BarWindow = nullptr;
     PageState.Greyed = 0;
+    LMSetDefaultBoxOwner(nullptr);
     LMShutdown();
 }
 

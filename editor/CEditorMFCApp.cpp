@@ -6,6 +6,7 @@
 #include "CMainFrame.h"
 #include "CMyMultiDocTemplate.h"
 #include "EditorIds.h"
+#include "LMMessageBox.h"
 #include "LMToolkit.h"
 #include "MainFramePlacement.h"
 
@@ -18,6 +19,11 @@ const wchar_t* const kAboutText =
     L"Trivane Theme Editor makes pointer themes: import an image for each pointer, click "
     L"effect and trail, set hot spots, frames and scripts, and save the theme as a .Trivane "
     L"file.";
+
+CEditorMFCApp::~CEditorMFCApp()
+{
+    LMSetDefaultBoxOwner(nullptr);
+}
 
 BOOL CEditorMFCApp::InitInstance()
 {
@@ -40,6 +46,9 @@ BOOL CEditorMFCApp::InitInstance()
     if (!frame->LoadFrame(kIdMainFrame, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
         return FALSE;
     SetMainFrame(std::move(frame));
+    // Boxes raised inside a load are modal to the main frame, which then
+    // cannot close under the load.
+    LMSetDefaultBoxOwner(MainFrame()->GetSafeHwnd());
     // Before the first document frame opens, so that it opens in room enough.
     HWND frameWindow = MainFrame()->GetSafeHwnd();
     const int show = PlaceMainFrameWindow(frameWindow, MainFrame()->MDIClient(), ShowCommand());

@@ -11,6 +11,7 @@ extern const wchar_t* const kAboutText;
 
 class CEditorMFCApp : public CWinApp {
 public:
+    ~CEditorMFCApp() override;
     // FALSE ends the program: no template, no main frame, or a command line
     // that could not be carried out.
     BOOL InitInstance() override;

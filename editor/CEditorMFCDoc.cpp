@@ -1,5 +1,9 @@
 #include "CEditorMFCDoc.h"
 
+#include "CWinApp.h"
+#include "EditorTexts.h"
+#include "LMMessageBox.h"
+
 #include "CEditorMFCView.h"
 #include "EditorIds.h"
 #include "PngResource.h"
@@ -110,8 +114,19 @@ BOOL CEditorMFCDoc::OnOpenDocument(const wchar_t* path)
     if (!CDocument::OnOpenDocument(path))
         return FALSE;
     Theme = std::make_unique<CTheme>();
-    if (!Theme->Load(path, 0))
-        return FALSE;
+    // The images that fail are said once, not in a box each; a file that
+    // does not load at all is said by the template.
+    int unreadable = 0;
+    {
+        LMQuietErrors quiet;
+        if (!Theme->Load(path, 0))
+            return FALSE;
+        unreadable = quiet.Count();
+    }
+    if (unreadable > 0) {
+        const std::wstring text = std::wstring(kTextThemeImagesUnreadable) + path;
+        LMMessageBox(BoxOwner(), text.c_str(), AppTitle(), MB_OK | MB_ICONEXCLAMATION);
+    }
     FillMissingItems();
     return TRUE;
 }
@@ -126,10 +141,14 @@ BOOL CEditorMFCDoc::OnSaveDocument(const wchar_t* path)
         return FALSE;
     if (Theme->Save(path, 1) == 1)
         return TRUE;
-    // Other formats the theme writer refuses itself. A theme file it could
-    // not write must not go unnoticed: closing asks no question.
-    if (PathHasExtension(path, kContainerExtension))
+    // The older format the theme writer refuses with a box of its own. Any
+    // other failure must not go unnoticed either: closing asks no question.
+    if (PathHasExtension(path, kContainerExtension)) {
         ReportSaveFailure(path);
+    } else if (!PathHasExtension(path, kArchiveExtension)) {
+        const std::wstring text = std::wstring(kTextSaveNeedsContainer) + path;
+        LMMessageBox(BoxOwner(), text.c_str(), AppTitle(), MB_OK | MB_ICONEXCLAMATION);
+    }
     return FALSE;
 }
 

@@ -2,6 +2,7 @@
 // boxes into the entry, and its import, remove and centre buttons.
 
 #include "CEditorMFCView.h"
+#include "DocBusy.h"
 
 #include "CEditorMFCDoc.h"
 #include "CWinApp.h"
@@ -301,7 +302,15 @@ void CEditorMFCView::ImportImage(int grid, const wchar_t* path)
     CommitSelectedPane(grid);
     // The document clears an item whose import fails: a file that cannot
     // become its image must not cost it the one it has.
-    if (!CEditorMFCDoc::CanImportImage(path)) {
+    // The loader's own box is held back: this one says it. No close may
+    // free the document while a box is up.
+    DocBusyScope importing;
+    bool importable = false;
+    {
+        LMQuietErrors quiet;
+        importable = CEditorMFCDoc::CanImportImage(path);
+    }
+    if (!importable) {
         std::wstring text = std::wstring(kTextImageUnreadable) + (path ? path : L"");
         LMMessageBox(Pane(grid), text.c_str(), AppTitle(), MB_OK | MB_ICONEXCLAMATION);
         return;

@@ -7,7 +7,9 @@ BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* pa
 {
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_DOENVSUBST;
+    // The product's own paths go out as they are: an install folder named
+    // with "%...%" must not start another program.
+    info.fMask = 0;
     info.hwnd = owner;
     info.lpFile = file;
     info.lpDirectory = directory;

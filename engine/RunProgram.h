@@ -6,8 +6,8 @@
 
 #include <string>
 
-// ShellExecuteExW of a program (environment strings expanded, shown
-// normally) with its folder, parameters and owner window, each may be null.
+// ShellExecuteExW of a program (shown normally, no environment strings
+// expanded) with its folder, parameters and owner window, each may be null.
 BOOL RunProgram(const wchar_t* file, const wchar_t* directory, const wchar_t* parameters,
                 HWND owner = nullptr);
 

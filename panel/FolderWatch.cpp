@@ -1,7 +1,5 @@
 #include "FolderWatch.h"
 
-#include "EngineWorld.h"
-
 #include <memory>
 
 namespace {
@@ -22,14 +20,11 @@ DWORD WINAPI WatchThemesFolderThread(void* parameter)
         return 0;
     ScopedChangeNotification change(
         FindFirstChangeNotificationW(watch->Folder.c_str(), FALSE, kWatchedChanges));
-    if (!change)
+    if (!change || !watch->Stop)
         return 0;
-    // Without a stop event only a change or a failed wait ends the loop.
     HANDLE waits[] = {change.Get(), watch->Stop.Get()};
-    const DWORD count = watch->Stop ? 2 : 1;
-    while (WaitForMultipleObjects(count, waits, FALSE, INFINITE) == WAIT_OBJECT_0) {
-        World().KillTimer(watch->Dialog, kRefreshListsTimer);
-        World().SetTimer(watch->Dialog, kRefreshListsTimer, kRefreshListsDelayMs, nullptr);
+    while (WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0) {
+        PostMessageW(watch->Dialog, kThemesFolderChanged, 0, 0);
         if (!FindNextChangeNotification(change.Get()))
             return 0;
     }
@@ -43,6 +38,9 @@ bool StartThemesFolderWatch(HWND dialog, const wchar_t* folder)
     watch->Folder = folder ? folder : L"";
     watch->Dialog = dialog;
     watch->Stop.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    // Without its stop event the thread could not be ended.
+    if (!watch->Stop)
+        return false;
     g_thread.Reset(CreateThread(nullptr, 0, WatchThemesFolderThread, watch.get(), 0, nullptr));
     if (!g_thread)
         return false;

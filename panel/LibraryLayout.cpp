@@ -90,20 +90,6 @@ std::vector<std::wstring> SoundFileNames(const std::vector<std::wstring>& listin
     return sounds;
 }
 
-bool PreviewCachePath(const wchar_t* themesFolder, const wchar_t* path, wchar_t* buffer)
-{
-    buffer[0] = L'\0';
-    if (!themesFolder || !path || themesFolder[0] == L'\0')
-        return false;
-    const std::wstring cache =
-        std::wstring(themesFolder) + L"\\Preview\\" + PathFindFileNameW(path);
-    if (cache.size() >= MAX_PATH)
-        return false;
-    cache.copy(buffer, cache.size());
-    buffer[cache.size()] = L'\0';
-    return true;
-}
-
 bool RowInList(int n, int rows)
 {
     return n >= 0 && n < rows;

@@ -43,10 +43,6 @@ bool IsSoundFileName(const std::wstring& name);
 // The sound files of a folder listing, in its order; every name is looked at.
 std::vector<std::wstring> SoundFileNames(const std::vector<std::wstring>& listing);
 
-// "<themes>\Preview\<file name of path>" into a MAX_PATH buffer; false
-// (the buffer empty) when it does not fit.
-bool PreviewCachePath(const wchar_t* themesFolder, const wchar_t* path, wchar_t* buffer);
-
 // Whether n is a row of a list of that many rows; negative n is not.
 bool RowInList(int n, int rows);
 // A row kept over a rebuild: itself while it is a row of the new build,

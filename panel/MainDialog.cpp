@@ -12,12 +12,12 @@
 #include "LMToolkit.h"
 #include "Language.h"
 #include "LibraryRows.h"
+#include "ListScrolling.h"
 #include "MainWindow.h"
 #include "PanelNotices.h"
 #include "PanelResources.h"
 #include "PanelSettings.h"
 #include "PanelTrailSprite.h"
-#include "ListScrolling.h"
 
 namespace {
 
@@ -29,8 +29,17 @@ constexpr int kComboTextChars = 256;
 void OnInitDialog(HWND dialog)
 {
     PanelDialog = dialog;
+    // Boxes raised inside a load are modal to the panel.
+    LMSetDefaultBoxOwner(dialog);
     SetWindowLongPtrW(dialog, GWLP_USERDATA, PanelWindowMark);
     BuildMainWindow();
+}
+
+// A burst of changes rebuilds the lists once, a second after the last:
+// setting the timer again starts its second over.
+void OnThemesFolderChanged(HWND dialog)
+{
+    World().SetTimer(dialog, kRefreshListsTimer, kRefreshListsDelayMs, nullptr);
 }
 
 // The engine put a theme there: show it as it is, asking nothing and
@@ -118,6 +127,9 @@ void Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         OnTimer(window, wParam);
         break;
+    case kThemesFolderChanged:
+        OnThemesFolderChanged(window);
+        break;
     case WM_CAPTURECHANGED:
         StopScrollRepeat();
         break;
@@ -129,8 +141,10 @@ void Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             PanelShell.FrameImage->Show();
         break;
     case WM_DESTROY:
-        if (window == PanelDialog)
+        if (window == PanelDialog) {
+            LMSetDefaultBoxOwner(nullptr);
             ReleaseMainWindow();
+        }
         break;
     default:
         break;

@@ -9,10 +9,13 @@
 #include "FactorySupport.h"
 #include "FolderWatch.h"
 #include "LibraryLists.h"
+#include "LibraryLoads.h"
 #include "LibraryRows.h"
 #include "LibraryViews.h"
 #include "ListSelection.h"
 #include "MainWindow.h"
+
+#include "LibraryLoads.h"
 #include "PanelFactories.h"
 #include "PanelImages.h"
 #include "PanelResources.h"
@@ -225,14 +228,27 @@ void BuildMainWindow()
 
 void BuildLibraryLists()
 {
+    LibraryBuildScope build(PanelDialog);
     BuildThemeList();
     BuildEffectList();
     BuildSoundList();
     BuildTrailList();
 }
 
+// A box shown during a build runs a message loop, and the folder timer with
+// it: a rebuild asked for then comes after this one, never inside it (it
+// would free the rows and lists the running one walks).
 void RebuildLibraryLists()
 {
+    static bool building = false;
+    if (building) {
+        World().SetTimer(PanelDialog, kRefreshListsTimer, kRefreshListsDelayMs, nullptr);
+        return;
+    }
+    building = true;
+    struct EndOfBuild {
+        ~EndOfBuild() { building = false; }
+    } end;
     RefreshThemeListsFrom(PanelThemesFolder);
     BuildLibraryLists();
 }

@@ -11,6 +11,7 @@
 #include "PanelResources.h"
 #include "PanelState.h"
 #include "RunProgram.h"
+#include "ScopedWin.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -22,10 +23,33 @@ namespace {
 constexpr wchar_t kCplLibrary[] = L"trivanecpl.dll";
 constexpr int kPanelToolkitFlags = LMInitReserved | LMInitNoMutex;
 
-void RunRegistration(bool uninstall)
+constexpr DWORD kRegistrationWaitMs = 30000;
+
+// regsvr32 from the system folder, never one that the current folder
+// holds, waited for: 1 when it registered, 2 when it failed, did not end
+// in time or could not start.
+int RunRegistration(bool uninstall)
 {
+    wchar_t system[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return 2;
+    const std::wstring program = std::wstring(system) + L"\\regsvr32.exe";
     const std::wstring parameters = RegistrationParameters(ModuleFolder(nullptr), uninstall);
-    RunProgram(L"regsvr32", nullptr, parameters.c_str(), nullptr);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpFile = program.c_str();
+    info.lpParameters = parameters.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!World().ShellExecuteExW(&info) || !info.hProcess)
+        return 2;
+    ScopedKernelHandle process(info.hProcess);
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.Get(), kRegistrationWaitMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process.Get(), &exitCode))
+        return 2;
+    return exitCode == 0 ? 1 : 2;
 }
 
 // A running panel's dialog: titled as ours and marked as ours. Another
@@ -72,10 +96,8 @@ std::wstring RegistrationParameters(const std::wstring& programFolder, bool unin
 int PanelWinMain(HINSTANCE instance)
 {
     const PanelCommand command = ParsePanelCommand(World().GetCommandLineW());
-    if (command != PanelCommand::Open) {
-        RunRegistration(command == PanelCommand::Uninstall);
-        return 1;
-    }
+    if (command != PanelCommand::Open)
+        return RunRegistration(command == PanelCommand::Uninstall);
     return RunControlPanel(instance) ? 1 : 0;
 }
 

@@ -14,6 +14,7 @@ wchar_t PanelThemesFolder[MAX_PATH] = {};
 wchar_t PanelSoundsFolder[MAX_PATH] = {};
 std::wstring PanelSettingsKey = L"SOFTWARE\\Kelmora\\Trivane";
 std::unique_ptr<CTheme> PanelCurrentTheme;
+bool PanelNoThemeChosen = false;
 HWND PanelDialog = nullptr;
 std::wstring PanelRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 wchar_t PanelCurrentThemePath[MAX_PATH] = {};

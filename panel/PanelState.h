@@ -62,6 +62,9 @@ void LoadPanelLocations();
 
 // The current theme; null is no theme.
 extern std::unique_ptr<CTheme> PanelCurrentTheme;
+// The user picked "No theme": only then may Apply delete the current theme
+// file (a current theme that did not load is not the user's choice).
+extern bool PanelNoThemeChosen;
 
 // The dialog: owner of the questions and of the engine's start.
 extern HWND PanelDialog;

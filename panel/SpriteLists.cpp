@@ -4,6 +4,7 @@
 
 #include "LibraryLayout.h"
 #include "LibraryLists.h"
+#include "LibraryLoads.h"
 #include "LibraryRows.h"
 #include "LibraryViews.h"
 #include "ListSelection.h"
@@ -52,10 +53,12 @@ const CThemeEntry* PreviewEntry(const SpriteList& kind, const CTheme& theme)
 // The file's theme for its row, or null when it does not load.
 std::unique_ptr<CTheme> LoadSpriteTheme(const SpriteList& kind, const wchar_t* path)
 {
-    if (kind.ListFlag == ThemeHasTrails)
-        return LoadTrailTheme(path);
-    auto theme = std::make_unique<CTheme>();
-    return theme->Load(path, 1) ? std::move(theme) : nullptr;
+    return LoadListedTheme(path, [&]() -> std::unique_ptr<CTheme> {
+        if (kind.ListFlag == ThemeHasTrails)
+            return LoadTrailTheme(path);
+        auto theme = std::make_unique<CTheme>();
+        return theme->Load(path, 1) ? std::move(theme) : nullptr;
+    });
 }
 
 void AddSpriteRow(const SpriteList& kind, LibraryEntry& entry, const CTheme* theme)

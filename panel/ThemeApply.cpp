@@ -28,7 +28,9 @@ void SetAutostart(const std::wstring& enginePath)
     ScopedRegKey key(opened);
     RegDeleteValueW(key.Get(), kOlderRunValue);
     if (!PanelCurrentTheme) {
-        RegDeleteValueW(key.Get(), kRunValue);
+        // A current theme that did not load leaves the autostart alone.
+        if (PanelNoThemeChosen)
+            RegDeleteValueW(key.Get(), kRunValue);
     } else if (!enginePath.empty()) {
         const std::wstring quoted = L"\"" + enginePath + L"\"";
         WriteRegString(quoted.c_str(), HKEY_CURRENT_USER, PanelRunKey.c_str(), kRunValue);
@@ -43,7 +45,7 @@ void ApplyCurrentTheme()
     const std::wstring enginePath = EngineProgramBeside(nullptr);
     RefreshCurrentThemePath();
     // Without a theme the engine finds no file and stops.
-    if (!PanelCurrentTheme && PanelCurrentThemePath[0])
+    if (!PanelCurrentTheme && PanelNoThemeChosen && PanelCurrentThemePath[0])
         DeleteFileW(PanelCurrentThemePath);
     SetAutostart(enginePath);
     HWND engine = FindEngineWindow();

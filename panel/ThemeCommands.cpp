@@ -75,10 +75,11 @@ void SelectHoveredTheme()
         SelectThemeRow(Library.ThemeList.Hovered);
 }
 
+// The engine hears of a pick only when the current theme file was written.
 void PickAndApply(int merge, int row)
 {
-    PickLibraryTheme(merge, row);
-    ApplyCurrentTheme();
+    if (PickLibraryTheme(merge, row))
+        ApplyCurrentTheme();
 }
 
 // The buttons of one row; false for other commands.

@@ -12,6 +12,9 @@
 #include "MergePlan.h"
 #include "PanelSettings.h"
 #include "ShadowPreview.h"
+#include "ThemeMessages.h"
+
+#include <shlwapi.h>
 
 #include <string>
 
@@ -28,13 +31,30 @@ bool HasCursorPixels(const CTheme& theme)
     return false;
 }
 
-// Null when the file does not load or has nothing for the strip to show.
+// A library theme: null when the file does not load or has nothing for the
+// strip to show. What could not be read is said once, not in a box per
+// image.
 std::unique_ptr<CTheme> LoadComposableTheme(const wchar_t* path)
 {
     auto theme = std::make_unique<CTheme>();
-    if (!theme->Load(path, 0) || !HasCursorPixels(*theme))
+    LMQuietErrors quiet;
+    const bool loaded = theme->Load(path, 0) == 1;
+    if (!loaded || quiet.Count() > 0) {
+        const std::wstring text =
+            std::wstring(kUnreadableThemeFiles) + L"\r\n\r\n" + PathFindFileNameW(path);
+        LMMessageBox(PanelDialog, text.c_str(), kQuestionCaption, MB_OK | MB_ICONWARNING);
+    }
+    if (!loaded || !HasCursorPixels(*theme))
         return nullptr;
     return theme;
+}
+
+// The current theme file is the user's whatever it holds (effects alone,
+// say): null only when it does not load.
+std::unique_ptr<CTheme> LoadCurrentThemeFile(const wchar_t* path)
+{
+    auto theme = std::make_unique<CTheme>();
+    return theme->Load(path, 0) ? std::move(theme) : nullptr;
 }
 
 // Theme sounds play from the theme's own memory: stop them before that
@@ -88,27 +108,68 @@ void InvalidateThemesPage()
         page->Invalidate(0);
 }
 
-// 1, or 0 when asked to save and the file could not be written.
-int ShowComposedTheme(int save)
+void SayCurrentThemeNotWritten()
+{
+    const std::wstring text = std::wstring(L"The current theme could not be saved to\r\n") +
+                              PanelCurrentThemePath + L"\r\n\r\nThe theme in use stays as it was.";
+    LMMessageBox(PanelDialog, text.c_str(), kQuestionCaption, MB_OK | MB_ICONERROR);
+}
+
+void ComposeNoTheme(bool chosen)
+{
+    PanelNoThemeChosen = chosen;
+    ReplaceNameLabel(UiText(kUiNoTheme));
+    if (PanelCurrentTheme) {
+        StopSoundsOf(*PanelCurrentTheme);
+        PanelCurrentTheme->Clear();
+        PanelCurrentTheme.reset();
+    }
+    ShowNoTheme();
+}
+
+void ShowComposedTheme()
 {
     RefreshEffectSlots();
     ShowSoundIcons();
-    int result = 1;
-    if (save) {
-        RefreshCurrentThemePath();
-        result =
-            PanelCurrentThemePath[0] && PanelCurrentTheme->SaveContainer(PanelCurrentThemePath, 0);
-    }
     ShowCursorCells();
     wchar_t name[MAX_PATH];
     PanelCurrentTheme->GetDisplayName(name, MAX_PATH);
     ReplaceNameLabel(name);
     RenderShadowPreview();
-    return result;
+}
+
+// The theme the file still holds is shown again (the writer leaves the
+// old file whole), or no theme when there is none.
+void ShowWrittenTheme()
+{
+    std::unique_ptr<CTheme> written;
+    if (PanelCurrentThemePath[0] && PathFileExistsW(PanelCurrentThemePath))
+        written = LoadCurrentThemeFile(PanelCurrentThemePath);
+    if (PanelCurrentTheme)
+        StopSoundsOf(*PanelCurrentTheme);
+    if (!written) {
+        ComposeNoTheme(false);
+        return;
+    }
+    PanelCurrentTheme = std::move(written);
+    ShowComposedTheme();
+}
+
+// 1, or 0 when the composed theme was to be saved and could not be: that
+// is said, and the panel shows the theme the file still holds.
+int SaveComposedTheme()
+{
+    RefreshCurrentThemePath();
+    if (PanelCurrentThemePath[0] && PanelCurrentTheme->SaveContainer(PanelCurrentThemePath, 0))
+        return 1;
+    SayCurrentThemeNotWritten();
+    ShowWrittenTheme();
+    return 0;
 }
 
 int ComposeLoadedTheme(std::unique_ptr<CTheme> picked, int interactive, int save, int merge)
 {
+    PanelNoThemeChosen = false;
     ThemeParts current{};
     if (PanelCurrentTheme)
         current = PartsOf(*PanelCurrentTheme);
@@ -120,20 +181,11 @@ int ComposeLoadedTheme(std::unique_ptr<CTheme> picked, int interactive, int save
         MergeInto(*PanelCurrentTheme, *picked, plan);
         picked->Clear();
     }
-    const int result = ShowComposedTheme(save);
+    const int result = save ? SaveComposedTheme() : 1;
+    if (result)
+        ShowComposedTheme();
     InvalidateThemesPage();
     return result;
-}
-
-void ComposeNoTheme()
-{
-    ReplaceNameLabel(UiText(kUiNoTheme));
-    if (PanelCurrentTheme) {
-        StopSoundsOf(*PanelCurrentTheme);
-        PanelCurrentTheme->Clear();
-        PanelCurrentTheme.reset();
-    }
-    ShowNoTheme();
 }
 
 }  // namespace
@@ -141,12 +193,12 @@ void ComposeNoTheme()
 int ComposeCurrentTheme(int interactive, const wchar_t* path, int save, int merge)
 {
     if (!path || !path[0]) {
-        ComposeNoTheme();
+        ComposeNoTheme(true);
         InvalidateThemesPage();
         return 1;
     }
-    std::unique_ptr<CTheme> picked = LoadComposableTheme(path);
-    return picked ? ComposeLoadedTheme(std::move(picked), interactive, save, merge) : 0;
+    std::unique_ptr<CTheme> current = LoadCurrentThemeFile(path);
+    return current ? ComposeLoadedTheme(std::move(current), interactive, save, merge) : 0;
 }
 
 int PickLibraryTheme(int merge, int row)
@@ -163,6 +215,10 @@ int PickLibraryTheme(int merge, int row)
     std::unique_ptr<CTheme> picked = LoadComposableTheme(path.c_str());
     if (!picked)
         return 0;
+    const int previousRow = Library.AppliedThemeRow;
     Library.AppliedThemeRow = row;
-    return ComposeLoadedTheme(std::move(picked), 1, 1, merge);
+    if (ComposeLoadedTheme(std::move(picked), 1, 1, merge))
+        return 1;
+    Library.AppliedThemeRow = previousRow;
+    return 0;
 }

@@ -4,8 +4,10 @@
 
 #include "LibraryLayout.h"
 #include "LibraryLists.h"
+#include "LibraryLoads.h"
 #include "LibraryRows.h"
 #include "ListSelection.h"
+#include "ThemeFileDeletion.h"
 
 #include <shlwapi.h>
 
@@ -26,14 +28,22 @@ constexpr int kCurrentNameChars = 1024;
 constexpr int kUiAuthorBy = 37;
 constexpr wchar_t kGroup[] = L"grpThemes";
 
-// The cache holds a preview load of the library file, made once. A cache
-// that does not load is made again; a library file that does not load
-// leaves no cache, so it is tried again at the next build.
+// The cache holds a preview load of the library file; one older than the
+// file (a theme replaced under its name) or one that does not load is made
+// again. A library file that does not load leaves no cache.
+bool CacheIsCurrent(const wchar_t* cache, const wchar_t* path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA cached{}, theme{};
+    return GetFileAttributesExW(cache, GetFileExInfoStandard, &cached) &&
+           GetFileAttributesExW(path, GetFileExInfoStandard, &theme) &&
+           CompareFileTime(&cached.ftLastWriteTime, &theme.ftLastWriteTime) >= 0;
+}
+
 std::unique_ptr<CTheme> LoadThroughCache(const wchar_t* path)
 {
     wchar_t cache[MAX_PATH];
     const bool cacheFits = PreviewCachePath(PanelThemesFolder, path, cache);
-    if (cacheFits && PathFileExistsW(cache)) {
+    if (cacheFits && CacheIsCurrent(cache, path)) {
         auto cached = std::make_unique<CTheme>();
         if (cached->LoadContainer(cache, 1))
             return cached;
@@ -101,7 +111,8 @@ void AddLibraryRows(LMObj* container, const wchar_t* currentName)
         if (!StartLibraryEntry(listed, ThemeHasCursors, &entry))
             continue;
         // A theme that does not load keeps its list title.
-        std::unique_ptr<CTheme> theme = LoadThroughCache(entry.Path);
+        std::unique_ptr<CTheme> theme =
+            LoadListedTheme(entry.Path, [&] { return LoadThroughCache(entry.Path); });
         if (theme)
             TakeThemeTexts(*theme, &entry);
         const int n = static_cast<int>(Library.Themes.size()) + 1;

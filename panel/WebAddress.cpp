@@ -1,5 +1,6 @@
 #include "WebAddress.h"
 
+#include <cwchar>
 #include <cwctype>
 
 namespace {
@@ -55,8 +56,23 @@ std::wstring WebsiteToOpen(const wchar_t* text)
     return std::wstring();
 }
 
+// A plain address: one "@" with something on either side, and none of the
+// characters that would open further fields, folders or other programs.
+bool IsPlainMailAddress(const std::wstring& address)
+{
+    const size_t at = address.find(L'@');
+    if (at == 0 || at == std::wstring::npos || at + 1 == address.size() ||
+        address.find(L'@', at + 1) != std::wstring::npos)
+        return false;
+    for (wchar_t c : address) {
+        if (c <= 0x20 || c == 0x7F || std::wcschr(L"?&%/\\\"<>", c))
+            return false;
+    }
+    return true;
+}
+
 std::wstring MailToOpen(const wchar_t* address)
 {
-    const std::wstring encoded = Encoded(Trimmed(address));
-    return encoded.empty() ? std::wstring() : L"mailto:" + encoded;
+    const std::wstring trimmed = Trimmed(address);
+    return IsPlainMailAddress(trimmed) ? L"mailto:" + trimmed : std::wstring();
 }

@@ -11,6 +11,7 @@
 // empty for any other text and for one with control characters.
 std::wstring WebsiteToOpen(const wchar_t* text);
 
-// "mailto:" and the address; empty for an empty address and for one with
-// control characters.
+// "mailto:" and the address when it is a plain one (one "@", no "?", "&",
+// "%", "/", "\", quotes, blanks or control characters); empty otherwise, so
+// theme text can never add fields, files or programs to the mail.
 std::wstring MailToOpen(const wchar_t* address);

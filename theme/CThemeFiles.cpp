@@ -56,6 +56,5 @@ void CTheme::WarnUnsupported()
     if (UnsupportedWarned)
         return;
     UnsupportedWarned = 1;
-    LMMessageBox(
-        nullptr, kUnsupportedFeaturesWarning, kThemeMessageCaption, MB_OK | MB_ICONWARNING);
+    LMNoticeBox(nullptr, kUnsupportedFeaturesWarning, kThemeMessageCaption, MB_OK | MB_ICONWARNING);
 }

@@ -14,3 +14,5 @@ constexpr const wchar_t* kUnsupportedFeaturesWarning
 // The archive reader's box keeps the older product's caption.
 constexpr const wchar_t* kArchiveWarningCaption = L"Pavolt 2";
 constexpr const wchar_t* kUnzipLibraryMissing = L"Could not find Unzip32.dll";
+// After a theme list was read: the files it could not read, one per line.
+constexpr const wchar_t* kUnreadableThemeFiles = L"These theme files could not be read:";

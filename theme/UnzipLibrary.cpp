@@ -36,7 +36,7 @@ std::wstring LibraryFolder()
 }
 
 // The library, loaded on first use; null when it is missing, which is said
-// once until the warning is re-armed: a list of archives is one problem.
+// once in the program's run: a list of archives is one problem.
 HMODULE UnzipLibrary()
 {
     if (g_library)
@@ -113,14 +113,18 @@ bool WideToAnsi(std::string* ansi, const wchar_t* wide)
     ansi->clear();
     if (!wide)
         return false;
-    // A UTF-8 code page holds every character and takes no default-character flag.
+    // A UTF-8 code page holds every character and takes neither flag. Best
+    // fit would turn "Łódź" into "Lódz", another file's name: a character
+    // without an exact form must count as lost.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
-    BOOL* lossy = GetACP() == CP_UTF8 ? nullptr : &usedDefault;
-    int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, lossy);
+    BOOL* lossy = utf8 ? nullptr : &usedDefault;
+    int size = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, lossy);
     if (size <= 0 || usedDefault)
         return false;
     ansi->resize(static_cast<size_t>(size));
-    if (WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi->data(), size, nullptr, nullptr) != size)
+    if (WideCharToMultiByte(CP_ACP, flags, wide, -1, ansi->data(), size, nullptr, nullptr) != size)
         return false;
     ansi->pop_back(); // std::string keeps its own NUL
     return true;
@@ -129,11 +133,6 @@ bool WideToAnsi(std::string* ansi, const wchar_t* wide)
 void WarnBox(const wchar_t* text)
 {
     LMMessageBox(nullptr, text, kArchiveWarningCaption, MB_OK | MB_ICONWARNING);
-}
-
-void RearmUnzipLibraryWarning()
-{
-    g_missingSaid = false;
 }
 
 void SetUnzipLibraryFolder(const std::wstring& folder)

@@ -6,17 +6,13 @@
 #include <string>
 
 // Extracts every entry of the archive under folder. 1 when the library was
-// called; 0 when it is missing (after a warning box, the first time only),
-// lacks its entry, or a path cannot be given to it in ANSI.
+// called; 0 when it is missing (after a warning box, once in the program's
+// run), lacks its entry, or a path cannot be given to it in ANSI.
 int UnzipAll(const wchar_t* archive, const wchar_t* folder);
 
 // The ANSI text of wide with its NUL, measured first; false when a character
 // has no ANSI form.
 bool WideToAnsi(std::string* ansi, const wchar_t* wide);
-
-// The next archive read without the library warns again (a new page of
-// the settings dialog is a new start for the user).
-void RearmUnzipLibraryWarning();
 
 // A warning box with the older product's caption, without owner.
 void WarnBox(const wchar_t* text);

@@ -150,7 +150,7 @@ void JpegOutputMessage(jpeg_common_struct* cinfo)
     if (!MultiByteToWideChar(CP_ACP, 0, message, -1, text, JMSG_LENGTH_MAX))
         text[0] = L'\0';
     try {
-        LMMessageBox(GetActiveWindow(), text, L"JPEG Error", MB_OK);
+        LMErrorBox(GetActiveWindow(), text, L"JPEG Error", MB_OK);
     } catch (...) {
         // Nothing may unwind through the library's frames.
     }

@@ -144,7 +144,7 @@ HBITMAP ShowPngError(const wchar_t* path)
 {
     wchar_t text[512];
     wnsprintfW(text, ARRAYSIZE(text), L"Error reading '%s' (12)", path);
-    LMMessageBox(nullptr, text, L"Error", MB_ICONWARNING);
+    LMErrorBox(nullptr, text, L"Error", MB_ICONWARNING);
     return nullptr;
 }
 

@@ -249,7 +249,6 @@ TEST_F(RegistrationTest, RegisteringTwiceThenUnregisteringTwice)
         L"LM\\" + kHandlers,
         L"LM\\" + kNameSpace,
         L"LM\\SOFTWARE\\Kelmora [Seed] REG_SZ x",
-        L"links.xml file",
     };
     std::sort(left.begin(), left.end());
     for (const char* pass : {"everything present", "nothing left"}) {
@@ -360,7 +359,10 @@ TEST_F(RegistrationTest, VersionsAndFailuresChangeOnlyWhatTheyExplain)
         {"5.1", 0x501, {}, 0, S_OK, noItem},
         {"5.2", 0x502, {}, 0, S_OK, noItem},
         {"10.0", 0xA00, {}, 0, S_OK, noItem},
-        {"10.0 removal", 0xA00, {"delete", CR, L"", 0}, 0, S_OK, {item, item + L"\\DefaultIcon"}},
+        // The version seen may be another host's: unregistering removes
+        // the item whatever it sees.
+        {"10.0 removal", 0xA00, {"delete", CR, L"", 0}, 0, S_OK, {}},
+        {"5.1 removal", 0x501, {"delete", CR, L"", 0}, 0, S_OK, {}},
         {"HKLM write denied", 0x601, {"create", LM, L"", 5}, 0, denied, {L"-LM\\"}},
         {"no Run key", 0x601, {"open", CU, kRun, 2}, 0, HRESULT(0x80070002), {L"-Run [Trivane]"}},
         // Wine run by root writes read-only files: the world refuses instead.

@@ -57,13 +57,13 @@ std::wstring FolderOfProgram()
 }
 
 // Launched with the page as parent, no verb, parameters or folder, shown
-// normally, mask 0x200.
+// normally, with no environment strings expanded (mask 0).
 void ExpectPlainLaunch(const SHELLEXECUTEINFOW& launch, HWND page)
 {
     EXPECT_EQ(page, launch.hwnd);
     EXPECT_TRUE(!launch.lpVerb && !launch.lpParameters && !launch.lpDirectory);
     EXPECT_EQ(SW_SHOWNORMAL, launch.nShow);
-    EXPECT_EQ(0x200u, launch.fMask);
+    EXPECT_EQ(0u, launch.fMask);
 }
 
 }  // namespace

@@ -332,14 +332,15 @@ TEST_F(ThemePaneTest, BadThemeFilesGetNoCellAndBreakNothing)
 
 TEST_F(ThemePaneTest, ARefillRunByABoxWaitsForTheFillAndTheClickItInterrupts)
 {
-    // The broken archive's warning comes while the strip is filled.
+    // The missing extractor's warning comes while the strip is filled, the
+    // box naming the broken archive when it is full.
     for (const wchar_t* title : {L"Amber", L"Birch", L"Cedar", L"Delta"})
         Write(title, {{0, 1, 16, 16}});
     WriteBytesToFile(themes_.File(L"Broken.PvltTheme"), "PK not a zip", 12);
     {
         BoxRunsRefill box([] {});
         ASSERT_NE(nullptr, OpenPage());
-        EXPECT_EQ(1, box.Boxes);
+        EXPECT_EQ(2, box.Boxes);
         EXPECT_EQ(4u, Cells());
         EXPECT_EQ(9, ThemePane.StripList->ChildCount());
         int refills = ThemePane.RefillCount;

@@ -1,6 +1,9 @@
 // The theme document: placeholders, open and save, import, clear, copy and paste.
 
+#include "ArchiveFixtures.h"
 #include "EditorTestSupport.h"
+#include "EditorTexts.h"
+#include "LMMessageBox.h"
 #include "ThemeContainer.h"
 
 namespace {
@@ -190,4 +193,31 @@ TEST_F(EditorAppTest, CopyInOneDocumentPastesADeepCopyIntoAnother)
     second->PasteEffect(5);
     EXPECT_EQ(5, second->GetEffect(5)->Slot);
     EXPECT_TRUE(IsPlaceholder(second->GetEffect(5)));
+}
+
+// A theme with a broken image says so once, in a box over the editor; a
+// close that arrives while that box is up is refused, so the document is
+// not freed under its load.
+TEST_F(EditorAppTest, ACloseDuringALoadIsRefusedAndTheBrokenImagesAreSaidOnce)
+{
+    ASSERT_TRUE(Start());
+    const std::string archive =
+        SchemeArchive("[Arrow]\r\nFrames=1\r\nStdCursor=0\r\n[Help]\r\nFrames=1\r\nStdCursor=0\r\n",
+                      {{"Arrow.png", PngBytes(8, 8, 0x3366CC)}, {"Help.png", "not a png"}})
+            .File;
+    const std::wstring path = folder_.File(L"Half.PvltTheme");
+    ASSERT_TRUE(WriteBytesToFile(path, archive.data(), archive.size()));
+    std::vector<std::wstring> texts;
+    LMSetMessageBoxHandler([&](HWND owner, const wchar_t* text, const wchar_t*, UINT) {
+        texts.push_back(text);
+        EXPECT_EQ(MainWindow(), owner);
+        SendMessageW(MainWindow(), WM_CLOSE, 0, 0);  // as a user's Alt+F4 would
+        return IDOK;
+    });
+    CEditorMFCDoc* document = OpenDocument(path);
+    LMSetMessageBoxHandler(nullptr);
+    ASSERT_NE(nullptr, document);
+    EXPECT_TRUE(IsWindow(MainWindow()));
+    EXPECT_EQ((std::vector<std::wstring>{kTextThemeImagesUnreadable + path}), texts);
+    EXPECT_NE(nullptr, document->FindCursor(0, 0));
 }

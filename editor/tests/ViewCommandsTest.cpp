@@ -246,8 +246,8 @@ TEST_F(EditorPaneTest, ApplyPostsToTheRunningEngineOrStartsItAndSaveAndApplyFoll
 
     const std::tuple<HWND, bool, std::wstring> rows[] = {
         {MainWindow(), true, post},
-        {nullptr, false, Format(L"start %ls\\Trivane.exe 0x200 1 - - -", program)},
-        {nullptr, true, Format(L"start %ls\\Trivane.exe 0x200 1 - - -", folder_.Path().c_str())}};
+        {nullptr, false, Format(L"start %ls\\Trivane.exe 0 1 - - -", program)},
+        {nullptr, true, Format(L"start %ls\\Trivane.exe 0 1 - - -", folder_.Path().c_str())}};
     for (const auto& [engine, loaded, call] : rows) {
         world_.Log.clear();
         world_.EngineWindow = engine;

@@ -140,12 +140,13 @@ TEST_F(EditorPaneTest, ImportRemoveAndCentreActOnTheSelectedItem)
     EXPECT_EQ((Ints{7, 30, 1, 1}), (Ints{effect->HotSpotX, effect->Animation->FrameWidth,
                                          RemoveEnabled(pane), StopTimer(view_->EffectsPage)}));
     EXPECT_EQ(L"5", BoxTexts(pane, {kIdFramesBox})[0]);
-    // A file that does not decode costs the item nothing; the decoder may
-    // have said why first.
+    // A file that does not decode costs the item nothing, and one box says
+    // so (the decoder's own is held back).
     Answer = folder_.File(L"broken.png");
     ASSERT_TRUE(WriteBytesToFile(Answer, "\x89PNG\r\n\x1a\n broken", 16));
+    const size_t boxes = boxes_.Boxes().size();
     Notify(pane, kIdImportButton);
-    ASSERT_FALSE(boxes_.Boxes().empty());
+    ASSERT_EQ(boxes + 1, boxes_.Boxes().size());
     EXPECT_EQ(kTextImageUnreadable + Answer, boxes_.Boxes().back().Text);
     EXPECT_EQ((Ints{30, 5}), (Ints{effect->Animation->FrameWidth, effect->Frames}));
 

@@ -97,7 +97,7 @@ TEST_F(ShutdownTest, ARestartStartsTheProgramAfterTheMutexIsGone)
     ASSERT_GE(started, 0);
     EXPECT_LT(released, started);
     EXPECT_LT(started, quit);
-    EXPECT_EQ("ShellExecuteExW C:\\Engine\\Trivane.exe C:\\Engine null 512 1 " +
+    EXPECT_EQ("ShellExecuteExW C:\\Engine\\Trivane.exe C:\\Engine null 0 1 " +
                   std::to_string(sizeof(SHELLEXECUTEINFOW)),
               world_.Calls[started]);
 }

@@ -121,8 +121,19 @@ TEST_F(ComposeTest, APickThatCannotBeComposedChangesNothing)
     ASSERT_TRUE(SaveWithoutPixels(Library.Themes[spoilt - 1].Path, *NamedTheme(L"Bare"),
                                   offsetof(CursorRecord, Image)));
     EXPECT_EQ(0, PickLibraryTheme(1, spoilt)) << "no cursor with pixels";
+
+    // A write that fails is said, once, over the panel, and the panel shows
+    // what the file holds: here nothing, and not by the user's choice.
+    const int other = AddRow(L"Other", *ThemeWith(L"Other", "", true));
     world_.CurrentThemePath = currentFolder_.Path();  // a folder: cannot be written
-    EXPECT_EQ(0, PickLibraryTheme(1, good));
+    const size_t before = boxes.Boxes().size();
+    EXPECT_EQ(0, PickLibraryTheme(1, other));
+    ASSERT_EQ(before + 1, boxes.Boxes().size());
+    EXPECT_EQ((std::make_tuple(std::wstring(L"Trivane"), dialog_)),
+              std::make_tuple(boxes.Boxes().back().Caption, boxes.Boxes().back().Owner));
+    EXPECT_EQ(nullptr, PanelCurrentTheme);
+    EXPECT_FALSE(PanelNoThemeChosen);
+    EXPECT_EQ(good, Library.AppliedThemeRow);
     world_.CurrentThemePath = currentFolder_.File(L"CurrentTheme.Trivane");
 
     auto nameless = NamedTheme(L"");
@@ -161,4 +172,18 @@ TEST_F(ComposeTest, RowZeroLeavesNoTheme)
     ASSERT_EQ(1u, world_.Requests.size());
     EXPECT_TRUE(!world_.Requests[0].Sound && world_.Requests[0].ThemeHeldSound)
         << "the sound stops before the theme goes";
+}
+
+// The current theme file is the user's whatever it holds: one with only
+// effects shows as itself, and only "No theme" and Apply delete it.
+TEST_F(ComposeTest, ACurrentThemeWithoutCursorsIsKeptUntilNoThemeIsChosen)
+{
+    ASSERT_TRUE(SaveTestTheme(CurrentFile(), *SpriteTheme(L"Sparks", {0}, {})));
+    ASSERT_EQ(1, ComposeCurrentTheme(0, CurrentFile().c_str(), 0, 1));
+    ASSERT_NE(nullptr, PanelCurrentTheme);
+    ApplyCurrentTheme();
+    EXPECT_TRUE(PathFileExistsW(CurrentFile().c_str()));
+    ASSERT_EQ(1, PickLibraryTheme(1, 0));
+    ApplyCurrentTheme();
+    EXPECT_FALSE(PathFileExistsW(CurrentFile().c_str()));
 }

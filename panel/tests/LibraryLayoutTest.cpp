@@ -2,6 +2,7 @@
 // file filter and the preview cache's name.
 
 #include "LibraryLayout.h"
+#include "ThemeFileDeletion.h"
 
 #include <gtest/gtest.h>
 

@@ -128,6 +128,7 @@ void ComposeTest::TearDown()
     ThemeViews = CurrentThemeViews{};
     ShadowPage = ShadowPageState{};
     ShadowValues = PanelShadowValues{};
+    PanelNoThemeChosen = false;
     PanelDialog = nullptr;
     LibraryTest::TearDown();
 }

@@ -56,6 +56,20 @@ BOOL ShellWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
 {
     ShowCommands.push_back(info->nShow);
     Parameters.push_back(info->lpParameters ? info->lpParameters : L"");
+    if (ProcessExitCode >= 0 && (info->fMask & SEE_MASK_NOCLOSEPROCESS)) {
+        wchar_t program[MAX_PATH];
+        GetModuleFileNameW(nullptr, program, MAX_PATH);
+        std::wstring line = L"\"" + std::wstring(program) + L"\" --child ExitWith " +
+                            std::to_wstring(ProcessExitCode);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        if (CreateProcessW(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &process)) {
+            CloseHandle(process.hThread);
+            info->hProcess = process.hProcess;
+        }
+    }
     return RecordingWorld::ShellExecuteExW(info);
 }
 

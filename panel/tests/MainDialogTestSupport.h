@@ -44,6 +44,9 @@ public:
     std::vector<std::wstring> TitlesAsked;
     std::vector<int> ShowCommands;
     std::vector<std::wstring> Parameters;  // of each start, "" for none
+    // 0 or more: a start that asks for its process gets a real one (this
+    // program's child entry "ExitWith") that ends with this code.
+    int ProcessExitCode = -1;
 
 private:
     mutable std::mutex lock_;

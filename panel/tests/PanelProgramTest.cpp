@@ -1,6 +1,7 @@
 // The program's entry: the command line, regsvr32 for the settings page,
 // and one panel per session.
 
+#include "ChildProcess.h"
 #include "MainDialogTestSupport.h"
 
 #include "LibraryRows.h"
@@ -62,30 +63,45 @@ TEST(PanelCommandLine, OnlyTheTwoSwitchesInAnyCaseAndBlanksRegister)
     }
 }
 
-TEST_F(MainDialogTest, InstallAndUninstallStartRegsvr32OnTheLibraryBesideTheProgram)
+TRIVANE_CHILD(ExitWith)
 {
+    return std::stoi(args.at(0));
+}
+
+// regsvr32 of the system folder, whatever the current folder holds, and
+// its result: the panel ends with 1 when it registered, 2 when not.
+TEST_F(MainDialogTest, InstallAndUninstallRunTheSystemsRegsvr32AndTellItsResult)
+{
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring regsvr32 = std::wstring(system) + L"\\regsvr32.exe";
     const std::wstring library = L"\"" + TestProgramFolder() + L"\\trivanecpl.dll\"";
     const struct {
         const wchar_t* Line;
         std::wstring Parameters;
+        int ExitCode;  // of regsvr32; -1: it does not start
+        int Result;
     } rows[] = {
-        {L"\"Trivane Control Panel.exe\" /Install", L"/s " + library},
-        {L"\"Trivane Control Panel.exe\"   /UNINSTALL  ", L"/u /s " + library},
+        {L"\"Trivane Control Panel.exe\" /Install", L"/s " + library, 0, 1},
+        {L"\"Trivane Control Panel.exe\"   /UNINSTALL  ", L"/u /s " + library, 0, 1},
+        {L"\"Trivane Control Panel.exe\" /install", L"/s " + library, 5, 2},
+        {L"\"Trivane Control Panel.exe\" /install", L"/s " + library, -1, 2},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.Line);
+        SCOPED_TRACE(testing::Message() << row.Line << ", exit " << row.ExitCode);
         world_.CommandLine = row.Line;
+        world_.ProcessExitCode = row.ExitCode;
         world_.Launches.clear();
         world_.ShowCommands.clear();
         world_.Parameters.clear();
-        EXPECT_EQ(1, PanelWinMain(GetModuleHandleW(nullptr)));
+        EXPECT_EQ(row.Result, PanelWinMain(GetModuleHandleW(nullptr)));
         ASSERT_EQ(1u, world_.Launches.size());
         const auto& [file, parameters, folder, owner, mask] = world_.Launches[0];
         // The parameters' text is gone with the call: the copy is kept.
-        EXPECT_EQ((std::vector<std::wstring>{L"regsvr32", row.Parameters}),
+        EXPECT_EQ((std::vector<std::wstring>{regsvr32, row.Parameters}),
                   (std::vector<std::wstring>{file, world_.Parameters.at(0)}));
         EXPECT_TRUE(!folder && !owner);
-        EXPECT_EQ((std::vector<ULONG>{SEE_MASK_DOENVSUBST, SW_SHOWNORMAL, 0}),
+        EXPECT_EQ((std::vector<ULONG>{SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL, 0}),
                   (std::vector<ULONG>{mask, static_cast<ULONG>(world_.ShowCommands.at(0)),
                                       static_cast<ULONG>(world_.MutexesCreated)}))
             << "no panel";

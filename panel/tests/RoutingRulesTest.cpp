@@ -130,10 +130,27 @@ TEST(RoutingRules, ThemeTextsOpenOnlyWebAndMailAddresses)
         EXPECT_EQ(expected, WebsiteToOpen(text));
     }
     EXPECT_EQ(L"https://" + long300, WebsiteToOpen((L"https://" + long300).c_str()));
-    EXPECT_EQ(L"mailto:maple@example.org", MailToOpen(L"maple@example.org"));
-    EXPECT_EQ(L"mailto:a%22%20b%@x", MailToOpen(L"a\" b%@x"));
-    EXPECT_EQ(L"", MailToOpen(L" "));
-    EXPECT_EQ(L"", MailToOpen(L"a@x\n"));
+    const std::pair<const wchar_t*, const wchar_t*> mails[] = {
+        {L"maple@example.org", L"mailto:maple@example.org"},
+        {L"  maple@example.org ", L"mailto:maple@example.org"},
+        {L"a@b?attach=C:/x&body=y", L""},
+        {L"a@b&cc=c@d", L""},
+        {L"a%40b@x", L""},
+        {L"a@b/c", L""},
+        {L"a@b\\c", L""},
+        {L"a\" b@x", L""},
+        {L"a b@x", L""},
+        {L"a@x\n", L""},
+        {L"a@b@c", L""},
+        {L"@b", L""},
+        {L"a@", L""},
+        {L"plain", L""},
+        {L" ", L""},
+    };
+    for (const auto& [text, expected] : mails) {
+        SCOPED_TRACE(testing::Message() << text);
+        EXPECT_EQ(expected, MailToOpen(text));
+    }
 }
 
 TEST(RoutingRules, TheWheelScrollsTheShownPagesListInFocus)

@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 #include <thread>
 
 namespace {
@@ -219,10 +221,16 @@ TEST_F(RoutingTest, ThemeButtonsActOnTheirRowOnly750MsAfterTheRowClick)
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), boxes.Boxes()[2].Type);
     EXPECT_NE(L"", boxes.Boxes()[2].Text);
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    // Its preview cache goes with it, or a theme put back under its name
+    // would show the old picture.
+    const std::wstring cache =
+        themes_.File(L"Preview\\" + std::wstring(PathFindFileNameW(path.c_str())));
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(cache.c_str()));
     for (size_t boxesShown : {4u, 5u}) {
         Release(50, 750);
         EXPECT_EQ(boxesShown, boxes.Boxes().size());
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str()));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(cache.c_str()));
     }
 }
 

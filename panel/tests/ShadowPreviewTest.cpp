@@ -126,10 +126,15 @@ TEST_F(ComposeTest, ApplySetsTheAutostartThenTellsOrStartsTheEngine)
     PathRemoveFileSpecW(program);
     const std::wstring engine = std::wstring(program) + L"\\Trivane.exe";
     const HWND window = reinterpret_cast<HWND>(0x5678);
-    for (bool theme : {true, false}) {
+    // A current theme, "No theme" chosen, or a current file that did not load
+    // (not the user's choice: it stays, and so does the autostart).
+    enum { kTheme, kNoThemeChosen, kNotLoaded };
+    for (int state : {kTheme, kNoThemeChosen, kNotLoaded}) {
+        const bool theme = state == kTheme;
         for (bool found : {true, false}) {
-            SCOPED_TRACE(std::string(theme ? "theme" : "no theme") + (found ? ", found" : ""));
+            SCOPED_TRACE(testing::Message() << "state " << state << (found ? ", found" : ""));
             PanelCurrentTheme = theme ? NamedTheme(L"Applied") : nullptr;
+            PanelNoThemeChosen = state == kNoThemeChosen;
             ASSERT_TRUE(WriteBytesToFile(CurrentFile(), "x", 1));
             WriteValue(runKey_, L"Pavolt", {REG_SZ, TextBytes(L"old")});
             WriteValue(runKey_, L"Trivane", {REG_SZ, TextBytes(L"old")});
@@ -137,16 +142,17 @@ TEST_F(ComposeTest, ApplySetsTheAutostartThenTellsOrStartsTheEngine)
             world_.Posts.clear();
             world_.Launches.clear();
             ApplyCurrentTheme();
-            EXPECT_EQ(theme ? RegValue(REG_SZ, TextBytes(L"\"" + engine + L"\"")) : RegValue(),
-                      ReadValue(runKey_, L"Trivane"));
+            const RegValue run[] = {RegValue(REG_SZ, TextBytes(L"\"" + engine + L"\"")), RegValue(),
+                                    RegValue(REG_SZ, TextBytes(L"old"))};
+            EXPECT_EQ(run[state], ReadValue(runKey_, L"Trivane"));
             EXPECT_EQ(RegValue(), ReadValue(runKey_, L"Pavolt"));
-            EXPECT_EQ(theme, PathFileExistsW(CurrentFile().c_str()) != FALSE);
+            EXPECT_EQ(state != kNoThemeChosen, PathFileExistsW(CurrentFile().c_str()) != FALSE);
             std::vector<RecordingWorld::Post> posts;
             std::vector<RecordingWorld::Launch> launches;
             if (found)
                 posts.emplace_back(window, PanelMessages.Reapply, 0, 0);
             else
-                launches.emplace_back(engine, nullptr, nullptr, dialog_, 0x200);
+                launches.emplace_back(engine, nullptr, nullptr, dialog_, 0);
             EXPECT_EQ(posts, world_.Posts);
             EXPECT_EQ(launches, world_.Launches);
         }

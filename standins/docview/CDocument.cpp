@@ -1,5 +1,7 @@
 #include "CDocument.h"
 
+#include "DocBusy.h"
+
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "CMultiDocTemplate.h"
@@ -234,6 +236,8 @@ bool CDocument::OnCmdMsg(UINT id, UINT code, bool execute)
 
 void CDocument::OnFileClose()
 {
+    if (DocViewIsBusy())
+        return;
     if (SaveModified())
         OnCloseDocument();
 }

@@ -1,5 +1,7 @@
 #include "CMDIChildWnd.h"
 
+#include "DocBusy.h"
+
 #include "CDocument.h"
 #include "CMDIFrameWnd.h"
 #include "CMultiDocTemplate.h"
@@ -136,6 +138,8 @@ void CMDIChildWnd::OnMDIActivate(HWND activated)
 
 void CMDIChildWnd::OnClose()
 {
+    if (DocViewIsBusy())
+        return;
     CDocument* document = GetActiveDocument();
     // The last frame of a document closes the document, and with it this frame.
     if (document && document->Frames().size() <= 1) {

@@ -1,5 +1,7 @@
 #include "CMDIFrameWnd.h"
 
+#include "DocBusy.h"
+
 #include "CDocument.h"
 #include "CMDIChildWnd.h"
 #include "CStatusBar.h"
@@ -125,6 +127,8 @@ void CMDIFrameWnd::OnDestroy()
 
 void CMDIFrameWnd::OnClose()
 {
+    if (DocViewIsBusy())
+        return;
     CWinApp* app = DocViewApp();
     if (app && !app->SaveAllModified())
         return;

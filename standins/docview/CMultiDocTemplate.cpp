@@ -1,5 +1,7 @@
 #include "CMultiDocTemplate.h"
 
+#include "DocBusy.h"
+
 #include "CDocument.h"
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
@@ -87,6 +89,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const wchar_t* path, BOOL makeVis
         BOOL opened = FALSE;
         {
             CWaitCursor wait;
+            DocBusyScope reading;
             opened = document->OnOpenDocument(path);
         }
         if (!opened) {

@@ -150,9 +150,6 @@ TRIVANE_CHILD(LoadWithUnzipFolder)
     ChildReport("result", theme.LoadZipTheme(args.at(1).c_str(), 0));
     ChildReport("flags", theme.ContentFlags);
     again.LoadZipTheme(args.at(1).c_str(), 0); // a missing library is said once
-    ChildReport("boxes before rearming", static_cast<long long>(boxes.Boxes().size()));
-    RearmUnzipLibraryWarning();
-    again.LoadZipTheme(args.at(1).c_str(), 0);
     ChildReport("boxes", static_cast<long long>(boxes.Boxes().size()));
     for (const RecordedMessageBox& box : boxes.Boxes()) {
         ChildReport("box",
@@ -185,8 +182,7 @@ TEST(ArchiveRead, AMissingOrForeignLibraryLoadsNothing)
         ChildResult child = RunChild("LoadWithUnzipFolder", { row.Folder, path });
         EXPECT_EQ(row.Result, ChildValue(child.Output, "result"));
         EXPECT_EQ(row.Result, ChildValue(child.Output, "flags"));
-        EXPECT_EQ(row.Box.empty() ? "0" : "1", ChildValue(child.Output, "boxes before rearming"));
-        EXPECT_EQ(row.Box.empty() ? "0" : "2", ChildValue(child.Output, "boxes"));
+        EXPECT_EQ(row.Box.empty() ? "0" : "1", ChildValue(child.Output, "boxes"));
         EXPECT_EQ(row.Box, ChildValue(child.Output, "box"));
         EXPECT_TRUE(ArchiveLeftovers().empty());
     }
@@ -242,6 +238,18 @@ TEST(ArchiveRead, AwkwardPathsAndNoTemporaryFolder)
     EXPECT_TRUE(WideToAnsi(&ansi, L"plain"));
     EXPECT_EQ("plain", ansi);
     TempFolder folder;
+    // Best fit would make "Łódź" the name of another file: it loads its own
+    // archive through its short form, or fails, never a neighbour's.
+    const std::wstring lodz = L"\u0141\u00F3d\u017A.PvltTheme";
+    if (GetACP() != CP_UTF8) {
+        EXPECT_FALSE(WideToAnsi(&ansi, lodz.c_str())) << "code page " << GetACP();
+    }
+    const std::wstring own = WriteTestFile(folder, lodz, SchemeArchive(kHelp, kHelpImage).File);
+    for (const wchar_t* neighbour : { L"L\u00F3dz.PvltTheme", L"Lodz.PvltTheme" })
+        WriteTestFile(folder, neighbour, CopperWire());
+    CTheme lodzTheme;
+    const int loaded = lodzTheme.LoadZipTheme(own.c_str(), 0);
+    EXPECT_TRUE(loaded == 0 || lodzTheme.CursorCount() == 1) << lodzTheme.CursorCount();
     std::wstring wide = folder.File(name);
     ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
     std::wstring path = WriteTestFile(

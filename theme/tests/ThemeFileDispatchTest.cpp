@@ -121,6 +121,20 @@ TEST(ThemeFileDispatch, ALockedFileIsTriedThreeTimes)
     EXPECT_EQ(0, theme.CursorCount());
 }
 
+// Nothing to wait for: a missing file or folder fails at once.
+TEST(ThemeFileDispatch, AMissingFileIsNotWaitedFor)
+{
+    TempFolder folder;
+    for (const std::wstring& path :
+        { folder.File(L"missing.trivane"), folder.File(L"gone\\missing.trivane") }) {
+        SCOPED_TRACE(testing::PrintToString(path));
+        SleepRecorder sleeps;
+        CTheme theme;
+        EXPECT_EQ(0, theme.Load(path.c_str(), 0));
+        EXPECT_TRUE(sleeps.Sleeps().empty());
+    }
+}
+
 TEST(ThemeFileDispatch, AFileReleasedDuringTheWaitLoads)
 {
     TempFolder folder;
