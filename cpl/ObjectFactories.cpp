@@ -4,7 +4,7 @@
 #include "LMBitmap.h"
 #include "LMBitmapState.h"
 #include "LMBlankState.h"
-#include "LMPngLoader.h"
+#include "LMPngResource.h"
 #include "LMRectangularState.h"
 #include "LMTextState.h"
 
@@ -47,24 +47,12 @@ LMBitmapState* AddImageState(CQVObj& object, int pngId)
 
 void PlaceObject(LMObj& object, LMObj* parent, int x, int y)
 {
-    object.SetParent(parent);
-    object.Realize();
-    object.MoveTo(x, y);
-    object.Show();
+    LMPlaceObject(object, parent, x, y, true);
 }
 
 LMBitmap* LoadPngResourceBitmap(int pngId)
 {
-    HMODULE module = Module();
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(pngId), L"PNG");
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data)
-        return nullptr;
-    HBITMAP decoded = LoadPngFromMemory(data, SizeofResource(module, resource));
-    if (!decoded)
-        return nullptr;
-    return new LMBitmap(decoded, LMBitmapHasAlpha | LMBitmapSharedDC);
+    return LMLoadPngResource(Module(), pngId);
 }
 
 std::unique_ptr<CQVObj> CreateTextObj(LMObj* parent, int x, int y, const wchar_t* text,

@@ -7,8 +7,7 @@
 #include "CThemePane.h"
 #include "CplModule.h"
 #include "CplSettings.h"
-#include "EngineWindowLookup.h"
-#include "EngineWorld.h"
+#include "EngineRequests.h"
 #include "PageLaunch.h"
 #include "RunProgram.h"
 
@@ -26,17 +25,9 @@ void ApplyPage()
     WriteDwordIfChanged(disabled ? 1 : 0, settings.Root, settings.Key.c_str(), L"Disabled");
     ThemePane.Save();
     OptionsPane.Save();
-    HWND engine = FindEngineWindow();
+    // A disabled page only stops a running engine.
     UINT message = disabled ? PageState.ShutdownMessage : PageState.ReapplyMessage;
-    if (engine && message) {
-        World().PostMessageW(engine, message, 0, 0);
-        return;
-    }
-    if (disabled)
-        return;
-    std::wstring path = EngineProgramBeside(Module());
-    if (!path.empty())
-        LaunchFromPage(PageState.Page, path.c_str());
+    TellEngineOrStart(message, Module(), PageState.Page, !disabled);
 }
 
 }  // namespace cpl

@@ -8,7 +8,9 @@
 #include "EngineWindowLookup.h"
 #include "EngineWorld.h"
 #include "RegistrationPlan.h"
+#include "RegistryWrites.h"
 #include "TasksDocument.h"
+#include "WorldHandles.h"
 
 #include <new>
 #include <string>
@@ -61,10 +63,8 @@ LSTATUS RemoveValue(HKEY root, const wchar_t* key, const wchar_t* name)
 {
     HKEY opened = nullptr;
     LSTATUS status = World().RegOpenKeyExW(root, key, 0, KEY_SET_VALUE, &opened);
-    if (status == ERROR_SUCCESS) {
-        status = World().RegDeleteValueW(opened, name);
-        World().RegCloseKey(opened);
-    }
+    if (status == ERROR_SUCCESS)
+        status = World().RegDeleteValueW(WorldRegKey(opened).Get(), name);
     return DoneIfMissing(status);
 }
 
@@ -74,10 +74,10 @@ LSTATUS RemoveKey(HKEY root, const wchar_t* key)
     HKEY opened = nullptr;
     LSTATUS status = World().RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &opened);
     if (status == ERROR_SUCCESS) {
+        WorldRegKey held(opened);
         DWORD subkeys = 0;
-        status = World().RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, &subkeys, nullptr,
+        status = World().RegQueryInfoKeyW(held.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr,
                                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-        World().RegCloseKey(opened);
         if (status == ERROR_SUCCESS && subkeys > 0)
             return ERROR_SUCCESS;
     } else if (DoneIfMissing(status) == ERROR_SUCCESS) {
@@ -102,44 +102,37 @@ LSTATUS Write(const RegistryWrite& write)
 {
     if (write.TooLong)
         return ERROR_FILENAME_EXCED_RANGE;
-    HKEY key = nullptr;
+    HKEY created = nullptr;
     LSTATUS status = World().RegCreateKeyExW(write.Root, write.Key.c_str(), 0, nullptr, 0,
-                                             KEY_SET_VALUE, nullptr, &key, nullptr);
-    if (status != ERROR_SUCCESS)
+                                             KEY_SET_VALUE, nullptr, &created, nullptr);
+    if (status != ERROR_SUCCESS || write.Type == REG_NONE)
         return status;
-    if (write.Type != REG_NONE) {
-        DWORD bytes = static_cast<DWORD>((write.Data.size() + 1) * sizeof(wchar_t));
-        status = World().RegSetValueExW(key, write.Name, 0, write.Type,
-                                        reinterpret_cast<const BYTE*>(write.Data.c_str()), bytes);
-    }
-    World().RegCloseKey(key);
-    return status;
+    WorldRegKey key(created);
+    DWORD bytes = static_cast<DWORD>((write.Data.size() + 1) * sizeof(wchar_t));
+    return World().RegSetValueExW(key.Get(), write.Name, 0, write.Type,
+                                  reinterpret_cast<const BYTE*>(write.Data.c_str()), bytes);
 }
 
+// The older product's value goes even when the engine's path is too long.
 LSTATUS WriteRunValue(const InstallPaths& paths)
 {
-    LSTATUS removed = RemoveValue(HKEY_CURRENT_USER, kRunKey, L"Pavolt");
-    if (!Fits(paths.Engine))
+    if (!Fits(paths.Engine)) {
+        UpdateAutostart(kRunKey, AutostartChange::Keep);
         return ERROR_FILENAME_EXCED_RANGE;
-    LSTATUS written =
-        WriteRegString(RunCommand(paths).c_str(), HKEY_CURRENT_USER, kRunKey, L"Trivane");
-    return removed != ERROR_SUCCESS ? removed : written;
+    }
+    return UpdateAutostart(kRunKey, AutostartChange::Write, RunCommand(paths).c_str());
 }
 
 LSTATUS WriteFileBytes(const std::wstring& path, const void* data, DWORD bytes)
 {
-    HANDLE file = World().CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    WorldFile file(World().CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return World().GetLastError();
     DWORD written = 0;
-    LSTATUS status = ERROR_SUCCESS;
-    if (!World().WriteFile(file, data, bytes, &written, nullptr))
-        status = World().GetLastError();
-    else if (written != bytes)
-        status = ERROR_WRITE_FAULT;
-    World().CloseHandle(file);
-    return status;
+    if (!World().WriteFile(file.Get(), data, bytes, &written, nullptr))
+        return World().GetLastError();
+    return written == bytes ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
 }
 
 // The first task runs the control panel by its short path; where the system

@@ -17,6 +17,7 @@
 #include "LMToolkit.h"
 #include "ObjectFactories.h"
 #include "RegistrySettings.h"
+#include "RegistryWrites.h"
 #include "ScopedWin.h"
 
 #include <commctrl.h>
@@ -48,15 +49,6 @@ constexpr BarButtonSpec kBarButtons[] = {
     {kBarMoreThemes, 135, L"More themes...", 0},    {kBarProperties, 245, L"Properties", 0},
     {kBarOptions, 333, L"Options >>", kButtonBold}, {kBarThemes, 0, L"<< Themes", kButtonBold},
 };
-
-void CreateSettingsKey()
-{
-    const SettingsLocation& settings = PageSettings();
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(settings.Root, settings.Key.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE,
-                        nullptr, &key, nullptr) == ERROR_SUCCESS)
-        RegCloseKey(key);
-}
 
 void BuildPanes(HWND page)
 {
@@ -113,7 +105,8 @@ void ShowStoredState()
 void SetUpPage(HWND page)
 {
     PageState.Page = page;
-    CreateSettingsKey();
+    const SettingsLocation& settings = PageSettings();
+    EnsureRegistryKey(settings.Root, settings.Key.c_str());
     EnableThemedBackground(page);
     PageState.ReapplyMessage = World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_REAPPLY]);
     PageState.ShutdownMessage =

@@ -61,9 +61,7 @@ template <typename T> T* PlaceFixed(T* object, LMState* state, LMObj* parent, in
     if (state)
         object->AddState(state);
     object->Movable = 0;
-    object->SetParent(parent);
-    object->Realize();
-    object->MoveTo(x, y);
+    LMPlaceObject(*object, parent, x, y, false);
     return object;
 }
 

@@ -4,35 +4,15 @@
 #include "CEditorMFCDoc.h"
 #include "CEditorMFCView.h"
 #include "EngineMessages.h"
-#include "EngineWindowLookup.h"
+#include "EngineRequests.h"
 #include "EngineWorld.h"
-#include "RunProgram.h"
 
-#include <string>
-
-namespace {
-
-// "Trivane.exe" beside the settings page when the editor runs inside its
-// process, else beside the editor; empty when the path does not fit.
-std::wstring EngineProgramPath()
-{
-    return EngineProgramBeside(GetModuleHandleW(L"TrivaneCpl.dll"));
-}
-
-}  // namespace
-
+// The engine beside the settings page when the editor runs inside its
+// process (a null module is the editor's own).
 void CEditorMFCView::OnApply()
 {
     const UINT reapply = World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_REAPPLY]);
-    HWND engine = FindEngineWindow();
-    if (reapply && engine) {
-        World().PostMessageW(engine, reapply, 0, 0);
-        return;
-    }
-    // A failed start is not reported.
-    const std::wstring path = EngineProgramPath();
-    if (!path.empty())
-        RunProgram(path.c_str(), nullptr, nullptr);
+    TellEngineOrStart(reapply, GetModuleHandleW(L"TrivaneCpl.dll"), nullptr);
 }
 
 void CEditorMFCView::OnSaveAndApply()

@@ -17,10 +17,7 @@ std::unique_ptr<LMObj> CreateTextObject(LMObj* parent, int x, int y, const wchar
     auto object = std::make_unique<LMObj>(LMObjWindowless);
     object->AddState(
         new LMTextState(L"Default", text, face, size, bold, 0, 0, 0, colour, alignment, 0, 0));
-    object->SetParent(parent);
-    object->Realize();
-    object->MoveTo(x, y);
-    object->Show();
+    LMPlaceObject(*object, parent, x, y, true);
     return object;
 }
 
@@ -30,10 +27,7 @@ std::unique_ptr<LMObj> CreateResourceBitmapObject(LMObj* parent, int x, int y, U
     object->Movable = 0;
     if (LMBitmap* bitmap = LoadPngResourceBitmap(pngId))
         object->AddState(new LMBitmapState(L"Default", bitmap));
-    object->SetParent(parent);
-    object->Realize();
-    object->MoveTo(x, y);
-    object->Show();
+    LMPlaceObject(*object, parent, x, y, true);
     return object;
 }
 

@@ -41,11 +41,7 @@ template <typename T> T* PlaceObject(OwnedObject<T> object, LMObj* parent, int x
 {
     if (!object || !parent)
         return nullptr;
-    object->SetParent(parent);
-    object->Realize();
-    object->MoveTo(x, y);
-    if (show)
-        object->Show();
+    LMPlaceObject(*object, parent, x, y, show);
     return object.release();
 }
 

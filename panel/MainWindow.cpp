@@ -14,13 +14,12 @@
 #include "LibraryViews.h"
 #include "ListSelection.h"
 #include "MainWindow.h"
-
-#include "LibraryLoads.h"
 #include "PanelFactories.h"
 #include "PanelImages.h"
 #include "PanelResources.h"
 #include "PanelSettings.h"
 #include "PanelState.h"
+#include "RegistryWrites.h"
 #include "ThemeLists.h"
 #include "ThemeLocations.h"
 #include "WindowLayout.h"
@@ -82,14 +81,6 @@ void SetClientSize(HWND dialog)
                  SWP_NOMOVE | SWP_NOZORDER);
 }
 
-void CreateSettingsKey()
-{
-    HKEY key = nullptr;
-    if (World().RegCreateKeyExW(HKEY_CURRENT_USER, PanelSettingsKey.c_str(), 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS)
-        World().RegCloseKey(key);
-}
-
 void PrepareSettings()
 {
     // The user's folders, unless a test put its own.
@@ -99,7 +90,7 @@ void PrepareSettings()
         GetSoundsFolder(PanelSoundsFolder);
     RefreshThemeListsFrom(PanelThemesFolder);
     RefreshCurrentThemePath();
-    CreateSettingsKey();
+    EnsureRegistryKey(HKEY_CURRENT_USER, PanelSettingsKey.c_str(), KEY_ALL_ACCESS);
     LoadShadowSettings();
 }
 

@@ -12,6 +12,7 @@
 #include "PanelState.h"
 #include "RunProgram.h"
 #include "ScopedWin.h"
+#include "WorldHandles.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -57,10 +58,8 @@ int RunRegistration(bool uninstall)
 // missing) is not one, whatever its own user data.
 HWND FindRunningPanel()
 {
-    HANDLE mutex = World().OpenMutexW(READ_CONTROL, FALSE, kPanelMutexName);
-    if (!mutex)
+    if (!WorldKernelHandle(World().OpenMutexW(READ_CONTROL, FALSE, kPanelMutexName)))
         return nullptr;
-    World().CloseHandle(mutex);
     HWND window = World().FindWindowW(kPanelDialogClass, UiText(kUiPanelTitle));
     if (!window || !IsWindow(window) ||
         World().GetWindowLongPtrW(window, GWLP_USERDATA) != PanelWindowMark)

@@ -1,10 +1,11 @@
 #include "PanelSettings.h"
 
-#include "EngineWindowLookup.h"
 #include "EngineWorld.h"
 #include "PanelState.h"
 #include "RegistrySettings.h"
+#include "RegistryWrites.h"
 #include "ShadowSettings.h"
+#include "WorldHandles.h"
 
 namespace {
 
@@ -26,14 +27,14 @@ int WriteSettingDword(int32_t value, const wchar_t* name)
     int32_t stored = 0;
     if (ReadSettingDword(&stored, name, 0) && stored == value)
         return 0;
-    HKEY key = nullptr;
+    HKEY opened = nullptr;
     if (World().RegOpenKeyExW(HKEY_CURRENT_USER, PanelSettingsKey.c_str(), 0, KEY_SET_VALUE,
-                              &key) != ERROR_SUCCESS)
+                              &opened) != ERROR_SUCCESS)
         return 0;
+    WorldRegKey key(opened);
     const DWORD data = static_cast<DWORD>(value);
     const LSTATUS status = World().RegSetValueExW(
-        key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof(data));
-    World().RegCloseKey(key);
+        key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof(data));
     return status == ERROR_SUCCESS ? 1 : 0;
 }
 

@@ -3,37 +3,27 @@
 
 #include "Composition.h"
 
-#include "EngineWindowLookup.h"
-#include "EngineWorld.h"
+#include "EngineRequests.h"
 #include "LibraryViews.h"
 #include "PanelState.h"
+#include "RegistryWrites.h"
 #include "RunProgram.h"
-#include "ScopedWin.h"
 
 #include <string>
 
 namespace {
 
-constexpr wchar_t kRunValue[] = L"Trivane";
-// The older product's autostart, which would start a second pointer engine.
-constexpr wchar_t kOlderRunValue[] = L"Pavolt";
-
-// A missing Run key leaves the autostart as it is.
+// A current theme that did not load leaves the autostart alone, unless the
+// user chose no theme.
 void SetAutostart(const std::wstring& enginePath)
 {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, PanelRunKey.c_str(), 0, KEY_ALL_ACCESS, &opened) !=
-        ERROR_SUCCESS)
-        return;
-    ScopedRegKey key(opened);
-    RegDeleteValueW(key.Get(), kOlderRunValue);
-    if (!PanelCurrentTheme) {
-        // A current theme that did not load leaves the autostart alone.
-        if (PanelNoThemeChosen)
-            RegDeleteValueW(key.Get(), kRunValue);
-    } else if (!enginePath.empty()) {
+    if (PanelCurrentTheme && !enginePath.empty()) {
         const std::wstring quoted = L"\"" + enginePath + L"\"";
-        WriteRegString(quoted.c_str(), HKEY_CURRENT_USER, PanelRunKey.c_str(), kRunValue);
+        UpdateAutostart(PanelRunKey.c_str(), AutostartChange::Write, quoted.c_str());
+    } else {
+        const bool remove = !PanelCurrentTheme && PanelNoThemeChosen;
+        UpdateAutostart(PanelRunKey.c_str(),
+                        remove ? AutostartChange::Remove : AutostartChange::Keep);
     }
 }
 
@@ -48,11 +38,5 @@ void ApplyCurrentTheme()
     if (!PanelCurrentTheme && PanelNoThemeChosen && PanelCurrentThemePath[0])
         DeleteFileW(PanelCurrentThemePath);
     SetAutostart(enginePath);
-    HWND engine = FindEngineWindow();
-    if (engine && PanelMessages.Reapply) {
-        World().PostMessageW(engine, PanelMessages.Reapply, 0, 0);
-        return;
-    }
-    if (!enginePath.empty())
-        RunProgram(enginePath.c_str(), nullptr, nullptr, PanelDialog);
+    TellEngineOrStart(PanelMessages.Reapply, nullptr, PanelDialog);
 }

@@ -92,8 +92,8 @@ public:
     virtual int MoveAligned(int x, int y);
     virtual int SetPosition(int x, int y, int flags, HDWP* deferHandle);
     virtual int SetPosition(int x, int y, int flags);
-    virtual int OnPositionChanged(
-        int anchorX, int anchorY, int visibleWidth, int visibleHeight, int changes);
+    virtual int OnPositionChanged(int anchorX, int anchorY, int visibleWidth, int visibleHeight,
+                                  int changes);
     virtual int Show();
     virtual int Hide();
     virtual int OnTop();
@@ -103,8 +103,8 @@ public:
     virtual int Invalidate(int mode);
     virtual int InvalidateRect(int x, int y, int width, int height, int mode);
     virtual int HitTest(int x, int y);
-    virtual int Draw(
-        HDC hdc, int originX, int originY, int x, int y, int width, int height, float alpha);
+    virtual int Draw(HDC hdc, int originX, int originY, int x, int y, int width, int height,
+                     float alpha);
     virtual int DrawOpaque(HDC hdc, int originX, int originY, int x, int y, int width, int height);
     virtual int SyncFromWindow();
     virtual int OnLButtonDown(int x, int y);
@@ -249,3 +249,7 @@ RECT LMRectFromSize(int x, int y, int width, int height);
 
 // Sibling order: by Layer, then by GroupMark; below 0 when a goes first.
 int CompareZOrder(const LMObj* a, const LMObj* b);
+
+// The steps that put a built object on screen: hung under its parent,
+// realized, its visible top-left moved to (x, y), and shown when asked.
+void LMPlaceObject(LMObj& object, LMObj* parent, int x, int y, bool show);

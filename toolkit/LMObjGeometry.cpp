@@ -341,3 +341,12 @@ int LMObj::Hide()
     SetPosition(0, 0, LMPosHide);
     return 1;
 }
+
+void LMPlaceObject(LMObj& object, LMObj* parent, int x, int y, bool show)
+{
+    object.SetParent(parent);
+    object.Realize();
+    object.MoveTo(x, y);
+    if (show)
+        object.Show();
+}

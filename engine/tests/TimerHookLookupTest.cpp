@@ -4,6 +4,7 @@
 #include "EngineMessages.h"
 #include "EngineTestSupport.h"
 #include "EngineValues.h"
+#include "RegistryWrites.h"
 #include "ThemeImport.h"
 
 #include <gtest/gtest.h>

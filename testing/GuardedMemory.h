@@ -10,8 +10,7 @@
 
 // Holds one NUL-terminated text at a time; its terminator is the last
 // character before a PAGE_NOACCESS page, so reading past it faults.
-class GuardedText
-{
+class GuardedText {
 public:
     explicit GuardedText(size_t maxChars);
     ~GuardedText();
@@ -27,8 +26,7 @@ private:
 
 // A 32-bit DIB section (bottom-up for a positive height, top-down for a
 // negative one) in a file mapping, with guard bytes on both sides.
-class GuardedDib
-{
+class GuardedDib {
 public:
     GuardedDib(int width, int height, size_t guardBytes = 4096);
     ~GuardedDib();
@@ -56,8 +54,7 @@ private:
 };
 
 // A memory DC with a GuardedDib selected.
-class GuardedCanvas
-{
+class GuardedCanvas {
 public:
     GuardedCanvas(int width, int height, size_t guardBytes = 4096);
     ~GuardedCanvas();

@@ -3,19 +3,18 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 constexpr uint8_t kGuardByte = 0xA5;
 
 size_t PageSize()
 {
-    SYSTEM_INFO info {};
+    SYSTEM_INFO info{};
     GetSystemInfo(&info);
     return info.dwPageSize;
 }
 
-} // namespace
+}  // namespace
 
 GuardedText::GuardedText(size_t maxChars)
 {
@@ -46,19 +45,17 @@ const wchar_t* GuardedText::Set(const std::wstring& text)
 // The pixels start guardBytes into the mapping; a DIB section wants that
 // offset to be a multiple of 4.
 GuardedDib::GuardedDib(int width, int height, size_t guardBytes)
-    : width_(width)
-    , height_(height)
-    , guardBytes_((guardBytes + 3) / 4 * 4)
-    , pixelBytes_(static_cast<size_t>(width) * 4 * static_cast<size_t>(std::abs(height)))
+    : width_(width), height_(height), guardBytes_((guardBytes + 3) / 4 * 4),
+      pixelBytes_(static_cast<size_t>(width) * 4 * static_cast<size_t>(std::abs(height)))
 {
     size_t total = guardBytes_ + pixelBytes_ + guardBytes_;
-    section_.Reset(CreateFileMappingW(
-        INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, static_cast<DWORD>(total), nullptr));
+    section_.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      static_cast<DWORD>(total), nullptr));
     view_.Reset(MapViewOfFile(section_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, total));
     if (!view_)
         std::abort();
     std::memset(view_.Get(), kGuardByte, total);
-    BITMAPINFO info {};
+    BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
     info.bmiHeader.biHeight = height;
@@ -97,10 +94,8 @@ bool GuardedDib::GuardsIntact() const
 }
 
 GuardedCanvas::GuardedCanvas(int width, int height, size_t guardBytes)
-    : width_(width)
-    , height_(std::abs(height))
-    , dib_(width, height, guardBytes)
-    , dc_(CreateCompatibleDC(nullptr))
+    : width_(width), height_(std::abs(height)), dib_(width, height, guardBytes),
+      dc_(CreateCompatibleDC(nullptr))
 {
     previous_ = SelectObject(dc_.Get(), dib_.Bitmap());
 }

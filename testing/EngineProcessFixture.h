@@ -38,4 +38,3 @@ private:
     std::map<std::wstring, std::optional<DWORD>> savedSettings_;
     std::set<std::wstring> themesBefore_;
 };
-

@@ -7,15 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
-class ByteReader
-{
+class ByteReader {
 public:
     ByteReader() = default;
-    ByteReader(const uint8_t* data, size_t size)
-        : data_(data)
-        , size_(size)
-    {
-    }
+    ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
     const uint8_t* Data() const { return data_; }
     size_t Size() const { return size_; }
@@ -36,8 +31,8 @@ public:
         const uint8_t* p = BytesAt(offset, 4);
         if (!p)
             return false;
-        *value = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8)
-            | (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+        *value = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+                 (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
         return true;
     }
 

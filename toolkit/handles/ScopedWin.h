@@ -5,8 +5,7 @@
 
 #include <utility>
 
-template <typename Traits>
-class ScopedHandle {
+template <typename Traits> class ScopedHandle {
 public:
     using Handle = typename Traits::Handle;
 
@@ -42,8 +41,7 @@ private:
 
 namespace scoped_traits {
 
-template <typename T>
-struct GdiObject {
+template <typename T> struct GdiObject {
     using Handle = T;
     static T Invalid() { return nullptr; }
     static void Close(T handle) { DeleteObject(handle); }

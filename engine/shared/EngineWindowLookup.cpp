@@ -1,0 +1,8 @@
+#include "EngineWindowLookup.h"
+
+#include "EngineWorld.h"
+
+HWND FindEngineWindow()
+{
+    return World().FindWindowW(L"Pavolt", nullptr);
+}
