@@ -5,6 +5,7 @@
 #include "CThemePane.h"
 #include "LMMessageBox.h"
 #include "PageLaunch.h"
+#include "ProductCaption.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -55,7 +56,7 @@ void ShowProperties()
     std::wstring path(ThemePane.ChosenPath, wcsnlen(ThemePane.ChosenPath, MAX_PATH));
     std::wstring text = PropertiesText(name.c_str(), path.c_str());
     if (!text.empty())
-        LMMessageBox(PageState.Page, text.c_str(), kPageTitle, MB_ICONINFORMATION);
+        LMMessageBox(PageState.Page, text.c_str(), kProductCaption, MB_ICONINFORMATION);
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 #include "COptionsPane.h"
 #include "LMBitmapState.h"
 #include "ObjectFactories.h"
-
-#include <algorithm>
+#include "SliderMath.h"
 
 namespace cpl {
 
@@ -12,18 +11,6 @@ namespace {
 
 constexpr int kNorthSouthCursor = 8;
 constexpr int kWestEastCursor = 9;
-
-int HoldBetween(int value, int a, int b)
-{
-    return std::clamp(value, std::min(a, b), std::max(a, b));
-}
-
-// Integer steps of the value per pixel of track; an empty track or value
-// range stands for the minimum value.
-int64_t Scale(int64_t along, int64_t fromSpan, int64_t toSpan)
-{
-    return fromSpan == 0 ? 0 : along * toSpan / fromSpan;
-}
 
 }  // namespace
 
@@ -39,12 +26,9 @@ CQVSliderObj::~CQVSliderObj() = default;
 
 int CQVSliderObj::OnDrag(int x, int y, int newX, int newY)
 {
-    int position = HoldBetween(Vertical ? newY : newX, TrackMin, TrackMax);
-    int64_t trackSpan = static_cast<int64_t>(TrackMax) - TrackMin;
-    int64_t along = Vertical ? static_cast<int64_t>(TrackMax) - position
-                             : static_cast<int64_t>(position) - TrackMin;
-    int64_t valueSpan = static_cast<int64_t>(ValueMax) - ValueMin;
-    SetValue(static_cast<int>(Scale(along, trackSpan, valueSpan) + ValueMin));
+    const SliderTrack track = Track();
+    const int position = SliderDragPosition(track, Vertical ? newY : newX);
+    SetValue(SliderValueAt(track, position));
     if (Vertical)
         return LMObj::OnDrag(x, y, VisibleX, position);
     return LMObj::OnDrag(x, y, position, VisibleY);
@@ -52,15 +36,16 @@ int CQVSliderObj::OnDrag(int x, int y, int newX, int newY)
 
 void CQVSliderObj::SetKnob(int value)
 {
-    value = HoldBetween(value, ValueMin, ValueMax);
-    int64_t trackSpan = static_cast<int64_t>(TrackMax) - TrackMin;
-    int64_t valueSpan = static_cast<int64_t>(ValueMax) - ValueMin;
-    int position = static_cast<int>(
-        Scale(static_cast<int64_t>(value) - ValueMin, valueSpan, trackSpan) + TrackMin);
+    const int position = SliderKnobPosition(Track(), value);
     if (Vertical)
         MoveTo(VisibleX, position);
     else
         MoveTo(position, VisibleY);
+}
+
+SliderTrack CQVSliderObj::Track() const
+{
+    return {TrackMin, TrackMax, ValueMin, ValueMax, Vertical != 0};
 }
 
 void CQVSliderObj::SetValue(int value)

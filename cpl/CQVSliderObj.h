@@ -4,6 +4,7 @@
 // class of the same name of its own.)
 
 #include "LMObj.h"
+#include "SliderMath.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,6 +30,9 @@ public:
     int32_t ValueMin;
     int32_t ValueMax;
     int32_t Value;  // the value last set
+
+private:
+    SliderTrack Track() const;
 };
 
 // A knob of the library's PNG under parent at (x, y), on the track

@@ -12,6 +12,7 @@
 #include "LMMessageBox.h"
 #include "LMTextState.h"
 #include "ObjectFactories.h"
+#include "ProductCaption.h"
 #include "SettingsPage.h"
 #include "ThemeFileDeletion.h"
 #include "ThemeListBuild.h"
@@ -336,8 +337,8 @@ void CThemePane::OfferDelete(int cell)
         return;
     std::vector<wchar_t> question(title.size() + 32);
     FormatUiText(question.data(), question.size(), L"Really delete %s?", nullptr, title.c_str());
-    if (LMMessageBox(owner, question.data(), kPageTitle, MB_ICONQUESTION | MB_YESNO) == IDYES)
-        DeleteThemeFileOrSayWhy(owner, path.c_str(), kPageTitle);
+    if (LMMessageBox(owner, question.data(), kProductCaption, MB_ICONQUESTION | MB_YESNO) == IDYES)
+        DeleteThemeFileOrSayWhy(owner, path.c_str(), kProductCaption);
 }
 
 void CThemePane::Save()

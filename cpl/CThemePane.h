@@ -6,7 +6,7 @@
 #include "OwnedObjects.h"
 #include "ThemeLists.h"
 #include "ThemePaneLayout.h"
-#include "ThemesFolderWatch.h"
+#include "ThemesFolderWatcher.h"
 
 #include <windows.h>
 

@@ -1,9 +1,7 @@
 #include "ChildDialogs.h"
 
 #include "CplModule.h"
-#include "ScopedWin.h"
-
-#include <uxtheme.h>
+#include "LMProcs.h"
 
 namespace cpl {
 
@@ -12,23 +10,12 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-void EnableThemedBackground(HWND window)
-{
-    ScopedModule uxtheme(LoadLibraryW(L"uxtheme.dll"));
-    if (!uxtheme || !window)
-        return;
-    auto enable = reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
-        reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "EnableThemeDialogTexture")));
-    if (enable)
-        enable(window, ETDT_ENABLETAB);
-}
-
 // Each child dialog draws the page's tab background too, or it would show
 // as a grey box on a themed page.
 HWND CreateChildDialog(HWND parent, int id, DLGPROC procedure)
 {
     HWND window = CreateDialogParamW(Module(), MAKEINTRESOURCEW(id), parent, procedure, 0);
-    EnableThemedBackground(window);
+    LMProcs::EnableTabTexture(window);
     return window;
 }
 

@@ -9,9 +9,6 @@ namespace cpl {
 // The procedure of dialogs that only hold other windows and objects.
 INT_PTR CALLBACK PlainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The tab-coloured background of themed sheets, where uxtheme is there.
-void EnableThemedBackground(HWND window);
-
 // A modeless child dialog of parent from template id with that background,
 // or null.
 HWND CreateChildDialog(HWND parent, int id, DLGPROC procedure);

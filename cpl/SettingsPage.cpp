@@ -14,6 +14,7 @@
 #include "EngineWorld.h"
 #include "LMMessageBox.h"
 #include "LMObjWindow.h"
+#include "LMProcs.h"
 #include "LMToolkit.h"
 #include "ObjectFactories.h"
 #include "RegistrySettings.h"
@@ -27,7 +28,6 @@
 
 namespace cpl {
 
-const wchar_t kPageTitle[] = L"Trivane";
 const wchar_t kSheetCaption[] = L"Trivane configuration";
 
 SettingsPageState PageState;
@@ -107,7 +107,7 @@ void SetUpPage(HWND page)
     PageState.Page = page;
     const SettingsLocation& settings = PageSettings();
     EnsureRegistryKey(settings.Root, settings.Key.c_str());
-    EnableThemedBackground(page);
+    LMProcs::EnableTabTexture(page);
     PageState.ReapplyMessage = World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_REAPPLY]);
     PageState.ShutdownMessage =
         World().RegisterWindowMessageW(kEngineMessageNames[WM_TRV_SHUTDOWN]);

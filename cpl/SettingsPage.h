@@ -13,7 +13,6 @@
 
 namespace cpl {
 
-extern const wchar_t kPageTitle[];     // "Trivane": the tab and the sheet
 extern const wchar_t kSheetCaption[];  // "Trivane configuration"
 // The publisher's theme library, opened by "More themes...".
 extern const wchar_t kThemeLibraryAddress[];

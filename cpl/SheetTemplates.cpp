@@ -3,6 +3,7 @@
 #include "CShellExt.h"
 #include "CplModule.h"
 #include "CplResources.h"
+#include "ProductCaption.h"
 #include "SettingsPage.h"
 
 namespace cpl {
@@ -18,7 +19,7 @@ PROPSHEETPAGEW CommonPage(DWORD flags, LPARAM pageParam)
     page.dwFlags = flags;
     page.hInstance = Module();
     page.pszTemplate = MAKEINTRESOURCEW(IDD_CPL_PAGE);
-    page.pszTitle = kPageTitle;
+    page.pszTitle = kProductCaption;
     page.pfnDlgProc = SettingsPageProc;
     page.lParam = pageParam;
     page.pfnCallback = ExtensionPageCallback;

@@ -2,6 +2,7 @@
 
 #include "ActivationScope.h"
 #include "CplModule.h"
+#include "ProductCaption.h"
 #include "SettingsPage.h"
 #include "SheetTemplates.h"
 
@@ -27,7 +28,7 @@ BOOL ShowStandAloneSheet(HWND* sheet)
         return FALSE;
     HWND window = reinterpret_cast<HWND>(result);
     *sheet = window;
-    SetWindowTextW(window, kPageTitle);
+    SetWindowTextW(window, kProductCaption);
     SendMessageW(window, PSM_RECALCPAGESIZES, 0, 0);
     SendMessageW(window, PSM_SETCURSEL, 0, 0);
     return TRUE;

@@ -9,6 +9,7 @@
 #include "LMMessageBox.h"
 #include "LMToolkit.h"
 #include "MainFramePlacement.h"
+#include "ProductCaption.h"
 
 #include <commctrl.h>
 
@@ -76,5 +77,5 @@ bool CEditorMFCApp::OnCmdMsg(UINT id, UINT code, bool execute)
 void CEditorMFCApp::OnAppAbout()
 {
     if (CMDIFrameWnd* frame = MainFrame())
-        frame->MessageBox(kAboutText, kAboutCaption, MB_OK | MB_ICONINFORMATION);
+        frame->MessageBox(kAboutText, kProductCaption, MB_OK | MB_ICONINFORMATION);
 }

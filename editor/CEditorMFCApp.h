@@ -6,7 +6,6 @@
 
 constexpr const wchar_t* kEditorRegistryKey = L"Trivane Theme Editor";
 constexpr UINT kEditorRecentFiles = 8;
-constexpr const wchar_t* kAboutCaption = L"Trivane";
 extern const wchar_t* const kAboutText;
 
 class CEditorMFCApp : public CWinApp {

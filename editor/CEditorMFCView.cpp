@@ -7,6 +7,7 @@
 #include "EditorIds.h"
 #include "EditorObjects.h"
 #include "LMBlankState.h"
+#include "LMProcs.h"
 #include "LMRectangularState.h"
 #include "LMTextState.h"
 #include "PngResource.h"
@@ -233,7 +234,7 @@ void CEditorMFCView::CreatePagesAndPanes()
         // Above the tab control, which the pages lie on.
         SetWindowPos(page, HWND_TOP, kPageOrigin.x, kPageOrigin.y, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE);
-        EnableTabTexture(page);
+        LMProcs::EnableTabTexture(page);
         if (spec.PageSlot == &CursorsPage)
             ShowWindow(page, SW_SHOW);
         *spec.PageSlot = page;
@@ -242,14 +243,14 @@ void CEditorMFCView::CreatePagesAndPanes()
             return;
         SetWindowPos(pane, HWND_TOP, kPaneOrigin.x, kPaneOrigin.y, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        EnableTabTexture(pane);
+        LMProcs::EnableTabTexture(pane);
         *spec.PaneSlot = pane;
     }
     SoundsPage = CreateChildDialog(kIdSoundsPage, TabHost, SoundsPageDlgProc, true);
     if (SoundsPage) {
         SetWindowPos(SoundsPage, HWND_TOP, kPageOrigin.x, kPageOrigin.y, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE);
-        EnableTabTexture(SoundsPage);
+        LMProcs::EnableTabTexture(SoundsPage);
     }
 }
 

@@ -6,8 +6,6 @@
 #include "PngResource.h"
 #include "ScopedWin.h"
 
-#include <uxtheme.h>
-
 #include <vector>
 
 std::unique_ptr<LMObj> CreateTextObject(LMObj* parent, int x, int y, const wchar_t* text,
@@ -29,21 +27,6 @@ std::unique_ptr<LMObj> CreateResourceBitmapObject(LMObj* parent, int x, int y, U
         object->AddState(new LMBitmapState(L"Default", bitmap));
     LMPlaceObject(*object, parent, x, y, true);
     return object;
-}
-
-int EnableTabTexture(HWND window)
-{
-    // Only a uxtheme that the process already uses: loading it here would
-    // theme a dialog whose controls are not themed.
-    HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-    auto enable =
-        uxtheme ? reinterpret_cast<decltype(&::EnableThemeDialogTexture)>(
-                      reinterpret_cast<void*>(GetProcAddress(uxtheme, "EnableThemeDialogTexture")))
-                : nullptr;
-    if (!enable)
-        return 0;
-    enable(window, ETDT_ENABLETAB);
-    return 1;
 }
 
 void GetDlgItemTextAlloc(HeapText* slot, HWND dialog, int controlId)

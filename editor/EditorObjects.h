@@ -1,6 +1,6 @@
 #pragma once
 // Small routines of the editor's view and its dialogs: toolkit objects made in
-// one call, the tab texture of themed dialogs, dialog texts and a GDI fill.
+// one call, dialog texts and a GDI fill.
 
 #include "HeapText.h"
 #include "LMObj.h"
@@ -20,10 +20,6 @@ std::unique_ptr<LMObj> CreateTextObject(LMObj* parent, int x, int y, const wchar
 // A windowless, fixed object showing the program's PNG resource as "Default",
 // under parent, realized, at (x, y), shown. Without the image it has no state.
 std::unique_ptr<LMObj> CreateResourceBitmapObject(LMObj* parent, int x, int y, UINT pngId);
-
-// The themed tab background for a dialog; 1 when applied, 0 when uxtheme.dll
-// is not loaded in the process or lacks the call.
-int EnableTabTexture(HWND window);
 
 // Frees the slot's text, then stores a copy of the control's text, or null
 // when the control is empty or missing.

@@ -6,6 +6,7 @@
 #include "EngineWorld.h"
 #include "LMMessageBox.h"
 #include "Language.h"
+#include "ProductCaption.h"
 #include "ThemeArgument.h"
 #include "UiTextFormat.h"
 
@@ -51,7 +52,7 @@ bool AskToOverwrite(const wchar_t* themesFolder)
     wchar_t text[kQuestionChars];
     FormatUiText(text, kQuestionChars, GetUiString(kUiOverwriteThemeQuestion),
                  kOverwriteThemeQuestionEnglish, themesFolder);
-    return LMMessageBox(nullptr, text, kEngineAppName, MB_YESNO) == IDYES;
+    return LMMessageBox(nullptr, text, kProductCaption, MB_YESNO) == IDYES;
 }
 
 }  // namespace

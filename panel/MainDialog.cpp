@@ -18,10 +18,10 @@
 #include "PanelResources.h"
 #include "PanelSettings.h"
 #include "PanelTrailSprite.h"
+#include "ProductCaption.h"
 
 namespace {
 
-constexpr wchar_t kQuestionCaption[] = L"Trivane";
 constexpr wchar_t kLanguageSetting[] = L"Language";
 constexpr int kUiRestartQuestion = 78;
 constexpr int kComboTextChars = 256;
@@ -79,7 +79,7 @@ void OnLanguageChosen(HWND dialog)
     wchar_t name[kComboTextChars] = {};
     GetWindowTextW(PanelShell.LanguageCombo, name, kComboTextChars);
     WriteSettingDword(LanguageIdByName(name), kLanguageSetting);
-    if (LMMessageBox(dialog, UiText(kUiRestartQuestion), kQuestionCaption,
+    if (LMMessageBox(dialog, UiText(kUiRestartQuestion), kProductCaption,
                      MB_YESNO | MB_ICONQUESTION) == IDYES)
         RestartPanel(dialog);
 }

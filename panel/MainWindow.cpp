@@ -22,11 +22,18 @@
 #include "RegistryWrites.h"
 #include "ThemeLists.h"
 #include "ThemeLocations.h"
+#include "ThemesFolderWatcher.h"
 #include "WindowLayout.h"
 
 #include <shlwapi.h>
 
 namespace {
+
+ThemesFolderWatcher& FolderWatcher()
+{
+    static ThemesFolderWatcher watcher;
+    return watcher;
+}
 
 constexpr PanelTextSizes kWindowsXpSizes{9, 10, 9, 10, 10};
 constexpr int kSideTabCaptionRight = 120;
@@ -212,7 +219,7 @@ void BuildMainWindow()
     CreateDirectoryW((std::wstring(PanelThemesFolder) + L"\\Preview").c_str(), nullptr);
     BuildLibraryLists();
     ShowStartRows();
-    StartThemesFolderWatch(dialog, PanelThemesFolder);
+    FolderWatcher().Start(PanelThemesFolder, dialog, kThemesFolderChanged);
     World().SetProcessWorkingSetSize(World().GetCurrentProcess(), static_cast<SIZE_T>(-1),
                                      static_cast<SIZE_T>(-1));
 }
@@ -246,7 +253,7 @@ void RebuildLibraryLists()
 
 void ReleaseMainWindow()
 {
-    StopThemesFolderWatch();
+    FolderWatcher().Stop();
     PanelShell.Root.reset();
     PanelRoot = PanelImageTabPage = PanelInfoPage = nullptr;
     Library = LibraryPagesState{};

@@ -10,6 +10,7 @@
 #include "LibraryRows.h"
 #include "LibraryViews.h"
 #include "ListSelection.h"
+#include "ProductCaption.h"
 #include "RunProgram.h"
 #include "SmallDialogs.h"
 #include "ThemeFileDeletion.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr wchar_t kQuestionCaption[] = L"Trivane";
 constexpr wchar_t kEditorProgram[] = L"\\Trivane Theme Editor.exe";
 constexpr size_t kQuestionChars = 1024;
 
@@ -64,8 +64,8 @@ void DeleteTheme(int row)
     wchar_t question[kQuestionChars];
     FormatUiText(question, kQuestionChars, GetUiString(kUiDeleteThemeQuestion),
                  kDeleteThemeQuestionEnglish, PathFindFileNameW(path.c_str()));
-    if (LMMessageBox(PanelDialog, question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
-        DeleteThemeFileOrSayWhy(PanelDialog, path.c_str(), kQuestionCaption);
+    if (LMMessageBox(PanelDialog, question, kProductCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        DeleteThemeFileOrSayWhy(PanelDialog, path.c_str(), kProductCaption);
 }
 
 // The hover bar lies on a row or in the cursor strip.

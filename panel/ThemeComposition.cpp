@@ -11,6 +11,7 @@
 #include "ListSelection.h"
 #include "MergePlan.h"
 #include "PanelSettings.h"
+#include "ProductCaption.h"
 #include "ShadowPreview.h"
 #include "ThemeMessages.h"
 
@@ -19,8 +20,6 @@
 #include <string>
 
 namespace {
-
-constexpr wchar_t kQuestionCaption[] = L"Trivane";
 
 bool HasCursorPixels(const CTheme& theme)
 {
@@ -42,7 +41,7 @@ std::unique_ptr<CTheme> LoadComposableTheme(const wchar_t* path)
     if (!loaded || quiet.Count() > 0) {
         const std::wstring text =
             std::wstring(kUnreadableThemeFiles) + L"\r\n\r\n" + PathFindFileNameW(path);
-        LMMessageBox(PanelDialog, text.c_str(), kQuestionCaption, MB_OK | MB_ICONWARNING);
+        LMMessageBox(PanelDialog, text.c_str(), kProductCaption, MB_OK | MB_ICONWARNING);
     }
     if (!loaded || !HasCursorPixels(*theme))
         return nullptr;
@@ -67,7 +66,7 @@ void StopSoundsOf(const CTheme& theme)
 
 bool Approved(int part)
 {
-    return LMMessageBox(PanelDialog, UiText(kPartQuestionText[part]), kQuestionCaption,
+    return LMMessageBox(PanelDialog, UiText(kPartQuestionText[part]), kProductCaption,
                         MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -112,7 +111,7 @@ void SayCurrentThemeNotWritten()
 {
     const std::wstring text = std::wstring(L"The current theme could not be saved to\r\n") +
                               PanelCurrentThemePath + L"\r\n\r\nThe theme in use stays as it was.";
-    LMMessageBox(PanelDialog, text.c_str(), kQuestionCaption, MB_OK | MB_ICONERROR);
+    LMMessageBox(PanelDialog, text.c_str(), kProductCaption, MB_OK | MB_ICONERROR);
 }
 
 void ComposeNoTheme(bool chosen)

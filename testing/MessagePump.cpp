@@ -1,6 +1,10 @@
 #include "MessagePump.h"
 
+#include <algorithm>
+
 namespace {
+
+constexpr DWORD kRecheckMs = 20;
 
 void DispatchPending()
 {
@@ -23,7 +27,10 @@ bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
         DWORD passed = GetTickCount() - start;
         if (passed >= timeoutMs)
             return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - passed, QS_ALLINPUT);
+        // Conditions that no message announces (a thread that ended) are
+        // looked at again after a short wait.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  std::min<DWORD>(timeoutMs - passed, kRecheckMs), QS_ALLINPUT);
     }
 }
 

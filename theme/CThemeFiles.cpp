@@ -23,8 +23,7 @@ int CTheme::Save(const wchar_t* path, int compress)
     if (PathHasExtension(path, kContainerExtension))
         return SaveContainer(path, compress);
     if (PathHasExtension(path, kArchiveExtension))
-        LMMessageBox(
-            nullptr, kArchiveSaveRefusal, kThemeMessageCaption, MB_OK | MB_ICONINFORMATION);
+        LMMessageBox(nullptr, kArchiveSaveRefusal, kProductCaption, MB_OK | MB_ICONINFORMATION);
     return 0;
 }
 
@@ -36,13 +35,13 @@ int CTheme::PeekKind(const wchar_t* path)
     }
     if (!PathHasExtension(path, kContainerExtension))
         return 0;
-    ScopedFile file(CreateFileRetry(
-        path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ScopedFile file(CreateFileRetry(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     uint8_t bytes[sizeof(ThemeFileHeader)];
     DWORD got = 0;
-    ThemeFileHeader header {};
-    if (!file || !ReadFile(file.Get(), bytes, sizeof(bytes), &got, nullptr)
-        || !ReadThemeFileHeader(bytes, got, &header))
+    ThemeFileHeader header{};
+    if (!file || !ReadFile(file.Get(), bytes, sizeof(bytes), &got, nullptr) ||
+        !ReadThemeFileHeader(bytes, got, &header))
         return 0;
     if (header.Version < kThemeFilePeekOldestVersion || header.Version > kThemeFileVersion)
         return 0;
@@ -56,5 +55,5 @@ void CTheme::WarnUnsupported()
     if (UnsupportedWarned)
         return;
     UnsupportedWarned = 1;
-    LMNoticeBox(nullptr, kUnsupportedFeaturesWarning, kThemeMessageCaption, MB_OK | MB_ICONWARNING);
+    LMNoticeBox(nullptr, kUnsupportedFeaturesWarning, kProductCaption, MB_OK | MB_ICONWARNING);
 }

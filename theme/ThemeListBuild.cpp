@@ -8,15 +8,14 @@
 #include <cwctype>
 #include <map>
 
-namespace
-{
+namespace {
 
 // What a file was like when it was last read.
 struct FileStamp {
     ULONGLONG Size = 0;
-    FILETIME Written {};
-    bool Failed = false; // gave no theme: not read again
-    bool Reported = false; // named in a box already
+    FILETIME Written{};
+    bool Failed = false;    // gave no theme: not read again
+    bool Reported = false;  // named in a box already
 };
 
 std::map<std::wstring, FileStamp>& KnownFiles()
@@ -35,7 +34,7 @@ std::wstring Key(const wchar_t* path)
 
 bool StampOf(const wchar_t* path, FileStamp* stamp)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data {};
+    WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data))
         return false;
     stamp->Size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -48,10 +47,9 @@ bool SameFile(const FileStamp& a, const FileStamp& b)
     return a.Size == b.Size && CompareFileTime(&a.Written, &b.Written) == 0;
 }
 
-} // namespace
+}  // namespace
 
-ThemeListBuild::ThemeListBuild(HWND owner)
-    : owner_(owner)
+ThemeListBuild::ThemeListBuild(HWND owner) : owner_(owner)
 {
 }
 
@@ -63,7 +61,7 @@ ThemeListBuild::~ThemeListBuild()
     text += L"\r\n";
     for (const std::wstring& name : unreadable_)
         text += L"\r\n" + name;
-    LMMessageBox(owner_, text.c_str(), kThemeMessageCaption, MB_OK | MB_ICONWARNING);
+    LMMessageBox(owner_, text.c_str(), kProductCaption, MB_OK | MB_ICONWARNING);
 }
 
 std::unique_ptr<CTheme> ThemeListBuild::Load(const wchar_t* path, const Loader& load)

@@ -1,15 +1,15 @@
 #pragma once
 // The texts the theme library shows.
 
-constexpr const wchar_t* kThemeMessageCaption = L"Trivane";
+#include "ProductCaption.h"
 
-constexpr const wchar_t* kArchiveSaveRefusal
-    = L"Trivane can load both .PvltTheme and .Trivane formats, but cannot save into .PvltTheme "
-      L"format.\r\rPlease save as the new .Trivane format";
+constexpr const wchar_t* kArchiveSaveRefusal =
+    L"Trivane can load both .PvltTheme and .Trivane formats, but cannot save into .PvltTheme "
+    L"format.\r\rPlease save as the new .Trivane format";
 
-constexpr const wchar_t* kUnsupportedFeaturesWarning
-    = L"This theme features are not supported by the installed Trivane version. Please visit the "
-      L"Trivane web site to download the latest release version.";
+constexpr const wchar_t* kUnsupportedFeaturesWarning =
+    L"This theme features are not supported by the installed Trivane version. Please visit the "
+    L"Trivane web site to download the latest release version.";
 
 // The archive reader's box keeps the older product's caption.
 constexpr const wchar_t* kArchiveWarningCaption = L"Pavolt 2";

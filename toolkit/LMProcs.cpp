@@ -12,8 +12,7 @@ decltype(&::SetWindowPos) SetWindowPos = &::SetWindowPos;
 
 namespace {
 
-template <typename Proc>
-void Bind(Proc& proc, HMODULE module, const char* name)
+template <typename Proc> void Bind(Proc& proc, HMODULE module, const char* name)
 {
     proc = module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name)))
                   : nullptr;
@@ -36,6 +35,13 @@ void BindLayered()
 void BindThemeBackground()
 {
     Bind(DrawThemeParentBackground, GetModuleHandleW(L"uxtheme.dll"), "DrawThemeParentBackground");
+}
+
+int EnableTabTexture(HWND window)
+{
+    decltype(&::EnableThemeDialogTexture) enable = nullptr;
+    Bind(enable, GetModuleHandleW(L"uxtheme.dll"), "EnableThemeDialogTexture");
+    return window && enable && SUCCEEDED(enable(window, ETDT_ENABLETAB)) ? 1 : 0;
 }
 
 }  // namespace LMProcs

@@ -3,6 +3,7 @@
 // every caller falls back then.
 
 #include <windows.h>
+
 #include <uxtheme.h>
 
 namespace LMProcs {
@@ -21,5 +22,10 @@ extern decltype(&::SetWindowPos) SetWindowPos;
 void BindLayered();
 // Only when uxtheme is already loaded in the process.
 void BindThemeBackground();
+
+// Gives a dialog the themed background of a tab page; 1 when given. Only
+// through a uxtheme the process already uses, whoever asks: loading it here
+// would theme a dialog whose controls stay unthemed (no common controls 6).
+int EnableTabTexture(HWND window);
 
 }  // namespace LMProcs

@@ -24,24 +24,6 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-HWND RecordingWorld::FindWindowW(const wchar_t* className, const wchar_t*)
-{
-    return className && wcscmp(className, L"Pavolt") == 0 ? EngineWindow : nullptr;
-}
-
-BOOL RecordingWorld::PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    Posted.push_back(MSG{window, message, wParam, lParam, 0, {}});
-    return TRUE;
-}
-
-BOOL RecordingWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
-{
-    Launches.push_back(*info);
-    LaunchedFiles.push_back(info->lpFile ? info->lpFile : L"");
-    return TRUE;
-}
-
 TestSettingsKey::TestSettingsKey(bool create)
 {
     static LONG counter = 0;
@@ -94,7 +76,6 @@ void PageFixture::SetUp()
     cpl::SetModule(GetModuleHandleW(nullptr));
     cpl::PageSettings().Key = settings_.Key();
     cpl::ThemePane.ThemesFolder = themes_.Path();
-    SetWorld(&world_);
     SheetChanges.clear();
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = HostProc;
@@ -109,7 +90,6 @@ void PageFixture::TearDown()
 {
     ClosePage();
     DestroyWindow(host_);
-    SetWorld(nullptr);
     cpl::PageSettings() = cpl::SettingsLocation();
     cpl::ThemePane.ThemesFolder.clear();
     cpl::ThemePane.PopupMenu = nullptr;

@@ -1,32 +1,18 @@
 #pragma once
-// Shared by the settings page's core tests: a world that records what the
-// page posts and starts, a registry key of the test's own, and a fixture
-// that opens the page under a window that records the sheet's messages.
+// Shared by the settings page's core tests: a registry key of the test's
+// own, and a fixture that opens the page under a window that records the
+// sheet's messages, with a world that records what the page posts and starts.
 
 #include "CplSettings.h"
-#include "EngineWorld.h"
 #include "LMObj.h"
 #include "MessageBoxRecorder.h"
+#include "RecordingWorld.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-// Finds the engine window it is given and records posts and launches
-// (SHELLEXECUTEINFOW copies, file kept); the rest of the world is real.
-class RecordingWorld : public EngineWorld {
-public:
-    HWND EngineWindow = nullptr;
-    std::vector<MSG> Posted;
-    std::vector<SHELLEXECUTEINFOW> Launches;
-    std::vector<std::wstring> LaunchedFiles;
-
-    HWND FindWindowW(const wchar_t* className, const wchar_t* title) override;
-    BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override;
-};
 
 // HKCU "Software\TrivaneTests\cpl-<process>-<n>\Kelmora\Trivane" (made only
 // on request); removed with everything in it.

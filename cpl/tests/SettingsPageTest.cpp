@@ -58,12 +58,12 @@ std::wstring FolderOfProgram()
 
 // Launched with the page as parent, no verb, parameters or folder, shown
 // normally, with no environment strings expanded (mask 0).
-void ExpectPlainLaunch(const SHELLEXECUTEINFOW& launch, HWND page)
+void ExpectPlainLaunch(const RecordingWorld::Launch& launch, HWND page)
 {
-    EXPECT_EQ(page, launch.hwnd);
-    EXPECT_TRUE(!launch.lpVerb && !launch.lpParameters && !launch.lpDirectory);
-    EXPECT_EQ(SW_SHOWNORMAL, launch.nShow);
-    EXPECT_EQ(0u, launch.fMask);
+    EXPECT_EQ(page, launch.Owner);
+    EXPECT_TRUE(!launch.Verb && !launch.Parameters && !launch.Folder);
+    EXPECT_EQ(SW_SHOWNORMAL, launch.Show);
+    EXPECT_EQ(0u, launch.Mask);
 }
 
 }  // namespace
@@ -162,7 +162,7 @@ TEST_F(SettingsPageTest, BarCommandsSwapButtonsPanesAndTheGreyedFlag)
     ASSERT_NE(nullptr, OpenPage());
     Click(kBarMoreThemes);
     ASSERT_EQ(1u, world_.Launches.size());
-    EXPECT_EQ(kThemeLibraryAddress, world_.LaunchedFiles[0]);
+    EXPECT_EQ(kThemeLibraryAddress, world_.Launches[0].File);
     ExpectPlainLaunch(world_.Launches[0], page_);
 }
 
@@ -228,7 +228,7 @@ TEST_F(SettingsPageTest, ApplyStoresDisabledThenTellsOrStartsTheEngine)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Label);
         settings_.Set(L"Disabled", row.StoredType, row.Stored);
-        world_ = RecordingWorld();
+        world_.Clear();
         world_.EngineWindow = row.EngineRuns ? engine : nullptr;
         ASSERT_NE(nullptr, OpenPage());
         for (int32_t command : row.Commands)
@@ -239,15 +239,15 @@ TEST_F(SettingsPageTest, ApplyStoresDisabledThenTellsOrStartsTheEngine)
         EXPECT_EQ(static_cast<DWORD>(REG_DWORD), settings_.Read(L"Disabled", &bytes));
         EXPECT_EQ(Dword(row.Disabled), bytes);
         EXPECT_EQ(static_cast<DWORD>(REG_NONE), settings_.Read(L"DisableShadow", &bytes));
-        ASSERT_EQ(row.Posted ? 1u : 0u, world_.Posted.size());
+        ASSERT_EQ(row.Posted ? 1u : 0u, world_.Posts.size());
         if (row.Posted) {
-            const MSG& posted = world_.Posted[0];
-            EXPECT_TRUE(posted.hwnd == engine && posted.message == row.Posted);
-            EXPECT_TRUE(posted.wParam == 0 && posted.lParam == 0);
+            const auto& [window, message, wParam, lParam] = world_.Posts[0];
+            EXPECT_TRUE(window == engine && message == row.Posted);
+            EXPECT_TRUE(wParam == 0 && lParam == 0);
         }
         ASSERT_EQ(row.Launched ? 1u : 0u, world_.Launches.size());
         if (row.Launched) {
-            EXPECT_EQ(FolderOfProgram() + L"\\Trivane.exe", world_.LaunchedFiles[0]);
+            EXPECT_EQ(FolderOfProgram() + L"\\Trivane.exe", world_.Launches[0].File);
             ExpectPlainLaunch(world_.Launches[0], page_);
         }
         ClosePage();

@@ -6,6 +6,7 @@
 #include "EditorIds.h"
 #include "EditorObjects.h"
 #include "LMObjWindow.h"
+#include "LMProcs.h"
 #include "PngResource.h"
 #include "ViewTestSupport.h"
 
@@ -105,7 +106,8 @@ TEST_F(EditorViewTest, InitialUpdateShowsTheCursorsPageWithItsTabsSoundsTitlesAn
                         view.SoundsPage, view.CursorPane, view.EffectPane, view.TrailPane}) {
         EXPECT_EQ(view_, GetPropW(dialog, L"classptr"));
     }
-    EXPECT_EQ(GetModuleHandleW(L"uxtheme.dll") ? 1 : 0, EnableTabTexture(view.CursorsPage));
+    EXPECT_EQ(GetModuleHandleW(L"uxtheme.dll") ? 1 : 0,
+              LMProcs::EnableTabTexture(view.CursorsPage));
 }
 
 TEST_F(EditorViewTest, APaneIgnoresItsEditsUntilItHasItsView)

@@ -73,35 +73,8 @@ std::wstring Format(const wchar_t* format, ...)
     return text;
 }
 
-BOOL EditorWorld::PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    Log.push_back(Format(L"post %p %u %llu %lld", window, message,
-                         static_cast<unsigned long long>(wParam), static_cast<long long>(lParam)));
-    return TRUE;
-}
-
-BOOL EditorWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
-{
-    auto text = [](const wchar_t* value) { return value ? value : L"-"; };
-    Log.push_back(Format(L"start %ls %#lx %d %ls %ls %ls", info->lpFile, info->fMask, info->nShow,
-                         text(info->lpVerb), text(info->lpParameters), text(info->lpDirectory)));
-    return TRUE;
-}
-
-BOOL EditorWorld::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
-{
-    if (!sound) {
-        Log.push_back(Holds && Holds(last_) ? L"stop held" : L"stop");
-        return TRUE;
-    }
-    last_ = sound;
-    Log.push_back(Format(L"play %p %#lx", sound, flags));
-    return TRUE;
-}
-
 void EditorPaneTest::SetUp()
 {
-    previous_ = SetWorld(&world_);
     DocSetFileDialogHandler([this](OPENFILENAMEW& dialog, FileDialogKind) {
         std::wstring name = dialog.lpstrFilter;
         Filters.push_back(name + L"|" + (dialog.lpstrFilter + name.size() + 1));
@@ -118,7 +91,6 @@ void EditorPaneTest::TearDown()
     world_.Holds = nullptr;
     EditorViewTest::TearDown();
     DocSetFileDialogHandler(nullptr);
-    SetWorld(previous_);
 }
 
 void EditorPaneTest::Notify(HWND dialog, int id, int code)

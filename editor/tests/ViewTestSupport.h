@@ -4,7 +4,7 @@
 
 #include "CEditorMFCView.h"
 #include "EditorTestSupport.h"
-#include "EngineWorld.h"
+#include "RecordingWorld.h"
 
 #include <functional>
 #include <vector>
@@ -36,29 +36,6 @@ Texts BoxTexts(HWND dialog, const Ints& ids);
 // printf into a wide string of up to 511 characters.
 std::wstring Format(const wchar_t* format, ...);
 
-// Finds the engine window it is given and logs posts, starts and sounds as
-// "post <window> <message> <wParam> <lParam>", "start <file> <mask> <show>
-// <verb> <parameters> <folder>" (absent texts as "-"), "play <sound>
-// <flags>", and "stop held" or "stop" by whether Holds still held the sound
-// that played last. The rest of the world is real.
-class EditorWorld : public EngineWorld {
-public:
-    HWND EngineWindow = nullptr;
-    Texts Log;
-    std::function<bool(const void*)> Holds;
-
-    HWND FindWindowW(const wchar_t* name, const wchar_t*) override
-    {
-        return std::wstring(name) == L"Pavolt" ? EngineWindow : nullptr;
-    }
-    BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override;
-    BOOL PlaySoundW(const wchar_t* sound, HMODULE module, DWORD flags) override;
-
-private:
-    const void* last_ = nullptr;
-};
-
 // A started view with the recording world in place; open dialogs are
 // answered with Answer (cancelled while empty), their filters kept as
 // "name|pattern".
@@ -72,8 +49,7 @@ protected:
     // Whether the page's edit timer ran; it is stopped.
     static bool StopTimer(HWND page) { return KillTimer(page, kPageTimerId) != FALSE; }
 
-    EditorWorld world_;
+    RecordingWorld world_;
     std::wstring Answer;
     Texts Filters;
-    EngineWorld* previous_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "Language.h"
 
 #include "LMMessageBox.h"
+#include "ProductCaption.h"
 #include "RegistrySettings.h"
 #include "ScopedWin.h"
 #include "TextFile.h"
@@ -132,7 +133,8 @@ int LoadLanguageFrom(const LanguageSource& source, int32_t* ownFileFound)
     if (!ownFile) {
         path = english;
         if (!PathFileExistsW(path.c_str())) {
-            LMMessageBox(nullptr, L"Could not find translation file", L"Trivane", MB_ICONERROR);
+            LMMessageBox(nullptr, L"Could not find translation file", kProductCaption,
+                         MB_ICONERROR);
             return 0;
         }
     }

@@ -78,7 +78,7 @@ TEST_F(ComposeTest, PartsAreTakenAskedOrKeptByHoldingsInteractiveAndMerge)
         EXPECT_EQ(std::make_tuple(std::string(row.Taken), 32, std::wstring(L"Picked")), Composed());
         size_t stops = 0;
         for (const RecordingWorld::Request& request : world_.Requests)
-            stops += !request.Sound && request.Flags == 0 && request.ThemeHeldSound;
+            stops += !request.Sound && request.Flags == 0 && request.Held;
         EXPECT_EQ(row.Stops, stops);
         // Trails taken into a current theme select the none row.
         const bool trails = row.Current && std::string(row.Taken).find('t') != std::string::npos;
@@ -170,7 +170,7 @@ TEST_F(ComposeTest, RowZeroLeavesNoTheme)
     for (LMObj* icon : ThemeViews.SoundIcons)
         EXPECT_EQ("blank", NameOf(icon));
     ASSERT_EQ(1u, world_.Requests.size());
-    EXPECT_TRUE(!world_.Requests[0].Sound && world_.Requests[0].ThemeHeldSound)
+    EXPECT_TRUE(!world_.Requests[0].Sound && world_.Requests[0].Held)
         << "the sound stops before the theme goes";
 }
 

@@ -91,24 +91,6 @@ TEST_F(MainDialogTest, ABurstOfChangesRebuildsEveryListOnceASecondAfterTheLast)
     EXPECT_EQ(2u, Library.Themes.size());
 }
 
-TEST_F(MainDialogTest, AWatchThatCannotBeMadeEndsItsThread)
-{
-    // The last has no stop event, so nothing could end it later.
-    for (const std::wstring& folder :
-         {themes_.File(L"missing"), std::wstring(), std::wstring(L"*") + themes_.Path()}) {
-        SCOPED_TRACE(testing::Message() << folder.c_str());
-        ThemesFolderWatch watch;
-        watch.Folder = folder[0] == L'*' ? folder.substr(1) : folder;
-        if (folder[0] != L'*')
-            watch.Stop.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-        ScopedKernelHandle thread(
-            CreateThread(nullptr, 0, WatchThemesFolderThread, &watch, 0, nullptr));
-        ASSERT_TRUE(thread);
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread.Get(), 5000));
-    }
-    EXPECT_TRUE(world_.TimerCalls().empty());
-}
-
 namespace {
 
 // An archive whose one image is not a PNG: it lists, and every read fails.

@@ -82,7 +82,7 @@ TEST_F(MainDialogTest, ALanguageIsStoredAndYesStartsThePanelAgainUnderANewDialog
     wchar_t program[MAX_PATH];
     GetModuleFileNameW(nullptr, program, MAX_PATH);
     ASSERT_EQ(1u, world_.Launches.size());
-    EXPECT_EQ(program, std::get<0>(world_.Launches[0]));
+    EXPECT_EQ(program, world_.Launches[0].File);
     MSG quit{};
     ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(1u, quit.wParam);

@@ -58,13 +58,6 @@ void BuildThemesPage(LMObj* page)
 
 }  // namespace
 
-BOOL RecordingWorld::PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags)
-{
-    const bool held = PanelCurrentTheme && PartsOf(*PanelCurrentTheme)[kPartSounds];
-    Requests.push_back({flags & SND_MEMORY || !sound ? L"" : sound, sound, flags, held});
-    return TRUE;
-}
-
 void LibraryTest::SetUp()
 {
     PanelTreeTest::SetUp();
@@ -90,6 +83,9 @@ void LibraryTest::SetUp()
     key_ = L"Software\\TrivaneTests\\library-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
            std::to_wstring(InterlockedIncrement(&counter));
     PanelSettingsKey = key_;
+    world_.Holds = [](const void*) {
+        return PanelCurrentTheme && PartsOf(*PanelCurrentTheme)[kPartSounds];
+    };
 }
 
 void LibraryTest::TearDown()

@@ -5,10 +5,9 @@
 // page's parts and the cursor grid. Themes and Sounds folders and a
 // settings key of the test's own; sounds are recorded, not played.
 
-#include "EngineWorld.h"
-#include "HeapText.h"
 #include "PanelState.h"
 #include "PanelTestSupport.h"
+#include "RecordingWorld.h"
 #include "TempFolder.h"
 #include "TestThemes.h"
 #include "ThemeLists.h"
@@ -17,57 +16,6 @@
 #include <string>
 #include <tuple>
 #include <vector>
-
-// Sounds are recorded, not played: a file name, or the bytes' address with
-// SND_MEMORY (null: stop), the flags, and whether the current theme then
-// held a sound. FindWindowW finds EngineWindow, or with RealWindows the
-// real one; posts (also sent then) and program starts (file, parameters,
-// folder, owner, mask) are recorded; the current theme lies at
-// CurrentThemePath.
-class RecordingWorld : public EngineWorld {
-public:
-    RecordingWorld() : previous_(SetWorld(this)) {}
-    ~RecordingWorld() override { SetWorld(previous_); }
-    BOOL PlaySoundW(const wchar_t* sound, HMODULE, DWORD flags) override;
-    HWND FindWindowW(const wchar_t* name, const wchar_t* title) override
-    {
-        return RealWindows ? EngineWorld::FindWindowW(name, title) : EngineWindow;
-    }
-    BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        Posts.emplace_back(window, message, wParam, lParam);
-        return !(RealWindows || RealPosts) ||
-               EngineWorld::PostMessageW(window, message, wParam, lParam);
-    }
-    BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) override
-    {
-        Launches.emplace_back(info->lpFile, info->lpParameters, info->lpDirectory, info->hwnd,
-                              info->fMask);
-        return TRUE;
-    }
-    void GetCurrentThemePath(wchar_t* buffer) override
-    {
-        CopyTextBounded(buffer, MAX_PATH, CurrentThemePath.c_str());
-    }
-    struct Request {
-        std::wstring File;
-        const void* Sound;
-        DWORD Flags;
-        bool ThemeHeldSound;
-    };
-    using Post = std::tuple<HWND, UINT, WPARAM, LPARAM>;
-    using Launch = std::tuple<std::wstring, const void*, const void*, HWND, ULONG>;
-    std::vector<Request> Requests;
-    std::vector<Post> Posts;
-    std::vector<Launch> Launches;
-    HWND EngineWindow = nullptr;
-    bool RealWindows = false;
-    bool RealPosts = false;  // posts reach their windows; lookups stay as above
-    std::wstring CurrentThemePath;
-
-private:
-    EngineWorld* previous_;
-};
 
 class LibraryTest : public PanelTreeTest {
 protected:

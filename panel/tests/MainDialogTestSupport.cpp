@@ -54,8 +54,6 @@ HWND ShellWorld::FindWindowW(const wchar_t* className, const wchar_t* title)
 
 BOOL ShellWorld::ShellExecuteExW(SHELLEXECUTEINFOW* info)
 {
-    ShowCommands.push_back(info->nShow);
-    Parameters.push_back(info->lpParameters ? info->lpParameters : L"");
     if (ProcessExitCode >= 0 && (info->fMask & SEE_MASK_NOCLOSEPROCESS)) {
         wchar_t program[MAX_PATH];
         GetModuleFileNameW(nullptr, program, MAX_PATH);

@@ -42,8 +42,6 @@ public:
     // What a lookup of a "#32770" window finds, and the titles asked for.
     HWND PanelWindow = nullptr;
     std::vector<std::wstring> TitlesAsked;
-    std::vector<int> ShowCommands;
-    std::vector<std::wstring> Parameters;  // of each start, "" for none
     // 0 or more: a start that asks for its process gets a real one (this
     // program's child entry "ExitWith") that ends with this code.
     int ProcessExitCode = -1;

@@ -92,17 +92,14 @@ TEST_F(MainDialogTest, InstallAndUninstallRunTheSystemsRegsvr32AndTellItsResult)
         world_.CommandLine = row.Line;
         world_.ProcessExitCode = row.ExitCode;
         world_.Launches.clear();
-        world_.ShowCommands.clear();
-        world_.Parameters.clear();
         EXPECT_EQ(row.Result, PanelWinMain(GetModuleHandleW(nullptr)));
         ASSERT_EQ(1u, world_.Launches.size());
-        const auto& [file, parameters, folder, owner, mask] = world_.Launches[0];
-        // The parameters' text is gone with the call: the copy is kept.
+        const RecordingWorld::Launch& launch = world_.Launches[0];
         EXPECT_EQ((std::vector<std::wstring>{regsvr32, row.Parameters}),
-                  (std::vector<std::wstring>{file, world_.Parameters.at(0)}));
-        EXPECT_TRUE(!folder && !owner);
+                  (std::vector<std::wstring>{launch.File, launch.Parameters.value_or(L"")}));
+        EXPECT_TRUE(!launch.Folder && !launch.Owner);
         EXPECT_EQ((std::vector<ULONG>{SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL, 0}),
-                  (std::vector<ULONG>{mask, static_cast<ULONG>(world_.ShowCommands.at(0)),
+                  (std::vector<ULONG>{launch.Mask, static_cast<ULONG>(launch.Show),
                                       static_cast<ULONG>(world_.MutexesCreated)}))
             << "no panel";
     }

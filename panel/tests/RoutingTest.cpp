@@ -160,7 +160,7 @@ protected:
     }
     std::wstring LastLaunch() const
     {
-        return world_.Launches.empty() ? L"" : std::get<0>(world_.Launches.back());
+        return world_.Launches.empty() ? L"" : world_.Launches.back().File;
     }
 };
 
@@ -195,10 +195,11 @@ TEST_F(RoutingTest, ThemeButtonsActOnTheirRowOnly750MsAfterTheRowClick)
                                                {45, editor, L"\"" + path + L"\""},
                                                {96, folder + L"\\Trivane.CHM", std::wstring()}}) {
         SCOPED_TRACE(id);
-        world_.Parameters.clear();
+        world_.Launches.clear();
         Release(id, 0);
         EXPECT_EQ(file, LastLaunch());
-        EXPECT_EQ(std::vector<std::wstring>{parameters}, world_.Parameters);
+        ASSERT_EQ(1u, world_.Launches.size());
+        EXPECT_EQ(parameters, world_.Launches[0].Parameters.value_or(L""));
     }
     world_.Launches.clear();
     Library.AppliedThemeRow = -1;

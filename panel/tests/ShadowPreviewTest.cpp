@@ -152,7 +152,7 @@ TEST_F(ComposeTest, ApplySetsTheAutostartThenTellsOrStartsTheEngine)
             if (found)
                 posts.emplace_back(window, PanelMessages.Reapply, 0, 0);
             else
-                launches.emplace_back(engine, nullptr, nullptr, dialog_, 0);
+                launches.push_back({engine, {}, {}, {}, dialog_, 0, SW_SHOWNORMAL});
             EXPECT_EQ(posts, world_.Posts);
             EXPECT_EQ(launches, world_.Launches);
         }

@@ -70,8 +70,8 @@ TEST_F(MainDialogTest, ARealDoubleClickOnAThemeRowAppliesIt)
     input.mi.dwFlags = MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof(input));
     PumpMessagesFor(100);
-    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                         MOUSEEVENTF_LEFTUP}) {
+    for (DWORD button :
+         {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
         input.mi.dwFlags = button;
         SendInput(1, &input, sizeof(input));
         PumpMessagesFor(40);
@@ -80,5 +80,5 @@ TEST_F(MainDialogTest, ARealDoubleClickOnAThemeRowAppliesIt)
     EXPECT_TRUE(PumpMessagesUntil([] { return PanelCurrentTheme != nullptr; }, 2000));
     EXPECT_EQ(1, Library.AppliedThemeRow);
     ASSERT_EQ(1u, world_.Launches.size()) << "the engine started";
-    EXPECT_EQ(EngineProgramBeside(nullptr), std::get<0>(world_.Launches[0]));
+    EXPECT_EQ(EngineProgramBeside(nullptr), world_.Launches[0].File);
 }

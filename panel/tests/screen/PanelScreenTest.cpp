@@ -314,7 +314,8 @@ TEST_F(PanelOnScreen, HoverBarsFollowThePointerAndRowButtonsTheirRow)
     const size_t launches = world_.Launches.size();
     ClickMouse(Centre(Library.RowButtons.Edit));
     ASSERT_EQ(launches + 1, world_.Launches.size()) << "the first click counts";
-    EXPECT_EQ(L"\"" + themes_.File(L"Aspen.Trivane") + L"\"", world_.Parameters.back())
+    EXPECT_EQ(L"\"" + themes_.File(L"Aspen.Trivane") + L"\"",
+              world_.Launches.back().Parameters.value_or(L""))
         << "the row the button rides on";
 }
 

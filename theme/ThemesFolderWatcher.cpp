@@ -1,6 +1,4 @@
-#include "ThemesFolderWatch.h"
-
-namespace cpl {
+#include "ThemesFolderWatcher.h"
 
 namespace {
 
@@ -26,7 +24,7 @@ bool ThemesFolderWatcher::Start(const std::wstring& folder, HWND target, UINT me
         Stop();
         return false;
     }
-    thread_.Reset(CreateThread(nullptr, 0, ThemesFolderWatch, this, 0, nullptr));
+    thread_.Reset(CreateThread(nullptr, 0, ThemesFolderWatchThread, this, 0, nullptr));
     if (!thread_) {
         Stop();
         return false;
@@ -45,6 +43,11 @@ void ThemesFolderWatcher::Stop()
     stop_.Reset();
 }
 
+bool ThemesFolderWatcher::Running() const
+{
+    return thread_ && WaitForSingleObject(thread_.Get(), 0) == WAIT_TIMEOUT;
+}
+
 // A folder that is gone is reported once more and then no longer watched:
 // its notification would only signal on and on.
 void ThemesFolderWatcher::Watch()
@@ -57,10 +60,8 @@ void ThemesFolderWatcher::Watch()
     }
 }
 
-DWORD WINAPI ThemesFolderWatch(void* watcher)
+DWORD WINAPI ThemesFolderWatchThread(void* watcher)
 {
     static_cast<ThemesFolderWatcher*>(watcher)->Watch();
     return 0;
 }
-
-}  // namespace cpl

@@ -1,15 +1,13 @@
 #pragma once
 // Follows the Themes folder from a thread of its own: each change of a file
-// name or write time posts one message to a window of the page's thread,
-// which does the work there. Stopping joins the thread.
+// name or write time posts one message to a window, whose own thread does
+// the work (its timers belong to it). Stopping joins the thread.
 
 #include "ScopedWin.h"
 
 #include <windows.h>
 
 #include <string>
-
-namespace cpl {
 
 class ThemesFolderWatcher {
 public:
@@ -18,15 +16,17 @@ public:
     ThemesFolderWatcher(const ThemesFolderWatcher&) = delete;
     ThemesFolderWatcher& operator=(const ThemesFolderWatcher&) = delete;
 
-    // Watches folder (not its subfolders) for target; false when the folder
-    // cannot be watched or the thread not started.
+    // Watches folder (not its subfolders) for target, after stopping a
+    // running watch; false when the folder cannot be watched or the thread
+    // not started.
     bool Start(const std::wstring& folder, HWND target, UINT message);
     // Ends the watch and waits for its thread; does nothing when none runs.
     void Stop();
-    bool Running() const { return thread_.IsValid(); }
+    // The thread still watches: it ends by itself once the folder is gone.
+    bool Running() const;
 
 private:
-    friend DWORD WINAPI ThemesFolderWatch(void* watcher);
+    friend DWORD WINAPI ThemesFolderWatchThread(void* watcher);
     void Watch();
 
     std::wstring folder_;
@@ -38,6 +38,4 @@ private:
 };
 
 // The watcher thread's procedure.
-DWORD WINAPI ThemesFolderWatch(void* watcher);
-
-}  // namespace cpl
+DWORD WINAPI ThemesFolderWatchThread(void* watcher);
