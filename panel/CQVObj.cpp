@@ -10,15 +10,13 @@
 #include "ListScrolling.h"
 #include "ListSelection.h"
 #include "PanelCommands.h"
+#include "PanelControlIds.h"
 #include "PanelTrailSprite.h"
 #include "ScrollRules.h"
 
 namespace {
 
 constexpr int kThemeRowIdBase = 300;
-constexpr int kCursorStripId = 51;
-constexpr int kTrailAreaId = 89;
-constexpr int kAboutPanelId = 101;
 // A hung engine must not hold the panel.
 constexpr UINT kEngineAnswerMs = 200;
 
@@ -34,12 +32,18 @@ struct HoverList {
 };
 
 const HoverList kHoverLists[] = {
-    {4, 42, 41, 62, &LibraryPagesState::ThemeList, HoverThemeRow},
-    {82, 81, 80, 80, &LibraryPagesState::TrailList, HoverTrailRow},
-    {66, 63, 61, 80, &LibraryPagesState::EffectSlots, HoverEffectSlot},
-    {65, 64, 62, 80, &LibraryPagesState::EffectLibrary, HoverEffectRow},
-    {103, 109, 107, 80, &LibraryPagesState::SoundSlots, HoverSoundSlot},
-    {104, 110, 108, 30, &LibraryPagesState::SoundFiles, HoverSoundFileRow},
+    {kIdThemeList, kIdThemeSelectionBar, kIdThemeHoverBar, 62, &LibraryPagesState::ThemeList,
+     HoverThemeRow},
+    {kIdTrailList, kIdTrailSelectionBar, kIdTrailHoverBar, 80, &LibraryPagesState::TrailList,
+     HoverTrailRow},
+    {kIdEffectSlotList, kIdEffectSlotSelectionBar, kIdEffectSlotHoverBar, 80,
+     &LibraryPagesState::EffectSlots, HoverEffectSlot},
+    {kIdEffectLibraryList, kIdEffectLibrarySelectionBar, kIdEffectLibraryHoverBar, 80,
+     &LibraryPagesState::EffectLibrary, HoverEffectRow},
+    {kIdSoundSlotList, kIdSoundSlotSelectionBar, kIdSoundSlotHoverBar, 80,
+     &LibraryPagesState::SoundSlots, HoverSoundSlot},
+    {kIdSoundFileList, kIdSoundFileSelectionBar, kIdSoundFileHoverBar, 30,
+     &LibraryPagesState::SoundFiles, HoverSoundFileRow},
 };
 
 bool NamedAs(const wchar_t* name, const wchar_t* expected)
@@ -77,7 +81,7 @@ bool BelongsToList(const LMObj* object, const HoverList& hover)
 {
     return OnControl(object, hover.ListId) || OnControl(object, hover.HoverBarId) ||
            OnControl(object, hover.SelectionBarId) ||
-           (hover.ListId == 4 && OnControl(object, kCursorStripId));
+           (hover.ListId == kIdThemeList && OnControl(object, kIdCursorStrip));
 }
 
 // Where the pointer goes decides: a bar stays lit only while the pointer
@@ -161,13 +165,13 @@ CQVObj::CQVObj(HWND window) : LMObj(window)
 // no leave: the engine gets its trail back all the same.
 CQVObj::~CQVObj()
 {
-    if (ControlId == kTrailAreaId && g_engineTrailPaused)
+    if (ControlId == kIdTrailPreview && g_engineTrailPaused)
         TellEngineTrailShown(0);
 }
 
 int CQVObj::OnStateChanging(wchar_t* name, int flags)
 {
-    if (ControlId == kAboutPanelId && NamedAs(name, L"Hide"))
+    if (ControlId == kIdAboutPanel && NamedAs(name, L"Hide"))
         ShowLanguageCombo(false);
     return LMObj::OnStateChanging(name, flags);
 }
@@ -176,7 +180,7 @@ int CQVObj::OnStateDone(const wchar_t* name, int flags)
 {
     if (HoverMode == CQVHoverPagePanel && NamedAs(name, L"Hide"))
         Hide();
-    if (ControlId == kAboutPanelId && NamedAs(name, L"Show") && Shown)
+    if (ControlId == kIdAboutPanel && NamedAs(name, L"Show") && Shown)
         ShowLanguageCombo(true);
     return LMObj::OnStateDone(name, flags);
 }
@@ -216,7 +220,7 @@ int CQVObj::OnMouseMove(int x, int y)
 {
     if (HoverMode == CQVHoverListRow)
         HoverThemeRow(ControlId - kThemeRowIdBase);
-    else if (ControlId == kTrailAreaId)
+    else if (ControlId == kIdTrailPreview)
         DropTrailSprite(x, y);
     else
         HoverListRow(*this, y);
@@ -226,9 +230,9 @@ int CQVObj::OnMouseMove(int x, int y)
 int CQVObj::OnMouseEnter()
 {
     ShowHoverLook(*this, true);
-    if (ControlId == kCursorStripId)
+    if (ControlId == kIdCursorStrip)
         EnterCursorStrip();
-    else if (ControlId == kTrailAreaId)
+    else if (ControlId == kIdTrailPreview)
         TellEngineTrailShown(1);
     return LMObj::OnMouseEnter();
 }
@@ -237,7 +241,7 @@ int CQVObj::OnMouseLeave(LMObj* nextHovered)
 {
     ShowHoverLook(*this, false);
     HideHoverBarsOnLeave(nextHovered);
-    if (ControlId == kTrailAreaId)
+    if (ControlId == kIdTrailPreview)
         TellEngineTrailShown(0);
     return LMObj::OnMouseLeave(nextHovered);
 }

@@ -15,67 +15,91 @@ enum class Rule : uint8_t {
     SelectedRow,      // on the selected row, the no-theme row included
 };
 
+constexpr PageSwitch kStay{};
+constexpr int32_t kNoTab = -1;
+
+// A page switch is named with its page on its row, so that no id can switch
+// without a page to go to.
 struct CommandRow {
     int Id;
     Command Runs;
     Rule When;
     Command Otherwise;
+    PageSwitch To;
 };
 
 constexpr CommandRow kCommands[] = {
-    {2, Command::SwitchPage, Rule::Always, Command::None},
-    {3, Command::SwitchPage, Rule::Always, Command::None},
-    {4, Command::SelectHoveredTheme, Rule::Always, Command::None},
-    {5, Command::EditTheme, Rule::ButtonRow, Command::None},
-    {6, Command::ShowThemeCursors, Rule::QuietButtonRow, Command::None},
-    {7, Command::MailTheme, Rule::QuietButtonRow, Command::None},
-    {8, Command::OpenThemeWebsite, Rule::QuietButtonRow, Command::None},
-    {16, Command::ShowLightPart, Rule::Always, Command::None},
-    {17, Command::ShowOffsetPart, Rule::Always, Command::None},
-    {25, Command::SwitchPage, Rule::Always, Command::None},
-    {26, Command::StartEditor, Rule::Always, Command::None},
-    {28, Command::SwitchPage, Rule::Always, Command::None},
-    {29, Command::SwitchPage, Rule::Always, Command::None},
-    {30, Command::SettingsSubTab, Rule::Always, Command::None},
-    {31, Command::SettingsSubTab, Rule::Always, Command::None},
-    {34, Command::SwitchPage, Rule::Always, Command::None},
-    {35, Command::SwitchPage, Rule::Always, Command::None},
-    {36, Command::OpenWebPage, Rule::Always, Command::None},
-    {37, Command::PickHoveredTheme, Rule::Always, Command::None},
-    {40, Command::PageThumb, Rule::Always, Command::None},
-    {41, Command::SelectHoveredTheme, Rule::RecordClick, Command::None},
-    {42, Command::PickSelectedTheme, Rule::SecondClick, Command::None},
-    {43, Command::ShadowDefaults, Rule::Always, Command::None},
-    {44, Command::ShowThemeProperties, Rule::QuietButtonRow, Command::None},
-    {45, Command::EditTheme, Rule::ButtonRow, Command::None},
-    {46, Command::ShowThemeCursors, Rule::QuietButtonRow, Command::None},
-    {47, Command::MailTheme, Rule::QuietButtonRow, Command::None},
-    {48, Command::OpenThemeWebsite, Rule::QuietButtonRow, Command::None},
-    {49, Command::ShowThemeProperties, Rule::QuietButtonRow, Command::None},
-    {50, Command::DeleteTheme, Rule::QuietHoveredRow, Command::None},
-    {53, Command::OpenWebPage, Rule::Always, Command::None},
-    {54, Command::OpenWebPage, Rule::Always, Command::None},
-    {58, Command::SettingsSubTab, Rule::Always, Command::None},
-    {60, Command::SwitchPage, Rule::Always, Command::None},
-    {61, Command::SelectEffectSlot, Rule::Always, Command::None},
-    {62, Command::SelectEffectRow, Rule::RecordClick, Command::None},
-    {63, Command::FocusSlots, Rule::Always, Command::None},
-    {64, Command::FocusLibrary, Rule::FirstClick, Command::FocusLibrary},
-    {78, Command::ToggleShadow, Rule::Always, Command::None},
-    {79, Command::SwitchPage, Rule::Always, Command::None},
-    {80, Command::SelectTrailRow, Rule::RecordClick, Command::None},
-    {81, Command::None, Rule::FirstClick, Command::None},
-    {92, Command::HotKeyDialog, Rule::Always, Command::None},
-    {93, Command::PickSelectedTheme, Rule::SelectedRow, Command::None},
-    {94, Command::PickSelectedTheme, Rule::SelectedRow, Command::None},
-    {95, Command::PickSelectedCursors, Rule::SelectedRow, Command::None},
-    {96, Command::OpenHelp, Rule::Always, Command::None},
-    {97, Command::OpenWebPage, Rule::Always, Command::None},
-    {102, Command::SwitchPage, Rule::Always, Command::None},
-    {107, Command::SelectSoundSlot, Rule::Always, Command::None},
-    {108, Command::SelectSoundFileRow, Rule::RecordClick, Command::None},
-    {109, Command::PlaySlotSound, Rule::Always, Command::None},
-    {110, Command::PlaySoundFile, Rule::FirstClick, Command::FocusLibrary},
+    {kIdThemesTab, Command::SwitchPage, Rule::Always, Command::None, {kThemesPage, kThemesTab}},
+    {kIdOnlineTab,
+     Command::SwitchPage,
+     Rule::Always,
+     Command::None,
+     {kOnlineThemesPage, kOnlineTab}},
+    {kIdThemeList, Command::SelectHoveredTheme, Rule::Always, Command::None, kStay},
+    {kIdRowEdit, Command::EditTheme, Rule::ButtonRow, Command::None, kStay},
+    {kIdRowCursors, Command::ShowThemeCursors, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdRowEmail, Command::MailTheme, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdRowWebsite, Command::OpenThemeWebsite, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdShowLightPart, Command::ShowLightPart, Rule::Always, Command::None, kStay},
+    {kIdShowOffsetPart, Command::ShowOffsetPart, Rule::Always, Command::None, kStay},
+    {kIdAboutTab, Command::SwitchPage, Rule::Always, Command::None, {kAboutPage, kAboutTab}},
+    {kIdEditorButton, Command::StartEditor, Rule::Always, Command::None, kStay},
+    {kIdCursorsPageSwitch,
+     Command::SwitchPage,
+     Rule::Always,
+     Command::None,
+     {kThemeCursorsPage, kNoTab}},
+    {kIdSettingsTab,
+     Command::SwitchPage,
+     Rule::Always,
+     Command::None,
+     {kSettingsPage, kSettingsTab}},
+    {kIdAppearanceSubTab, Command::SettingsSubTab, Rule::Always, Command::None, kStay},
+    {kIdShadowSubTab, Command::SettingsSubTab, Rule::Always, Command::None, kStay},
+    {kIdCursorsPageSwitchToo,
+     Command::SwitchPage,
+     Rule::Always,
+     Command::None,
+     {kThemeCursorsPage, kNoTab}},
+    {kIdBackLink, Command::SwitchPage, Rule::Always, Command::None, {kThemesPage, kThemesTab}},
+    {kIdOnlineLibraryLink, Command::OpenWebPage, Rule::Always, Command::None, kStay},
+    {kIdApplyShownTheme, Command::PickHoveredTheme, Rule::Always, Command::None, kStay},
+    {kIdThemeScrollFrame, Command::PageThumb, Rule::Always, Command::None, kStay},
+    {kIdThemeHoverBar, Command::SelectHoveredTheme, Rule::RecordClick, Command::None, kStay},
+    {kIdThemeSelectionBar, Command::PickSelectedTheme, Rule::SecondClick, Command::None, kStay},
+    {kIdShadowDefaults, Command::ShadowDefaults, Rule::Always, Command::None, kStay},
+    {kIdRowProperties, Command::ShowThemeProperties, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdStripEdit, Command::EditTheme, Rule::ButtonRow, Command::None, kStay},
+    {kIdStripCursors, Command::ShowThemeCursors, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdStripEmail, Command::MailTheme, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdStripWebsite, Command::OpenThemeWebsite, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdStripProperties, Command::ShowThemeProperties, Rule::QuietButtonRow, Command::None, kStay},
+    {kIdRowDelete, Command::DeleteTheme, Rule::QuietHoveredRow, Command::None, kStay},
+    {kIdProductLink, Command::OpenWebPage, Rule::Always, Command::None, kStay},
+    {kIdMoreThemesLink, Command::OpenWebPage, Rule::Always, Command::None, kStay},
+    {kIdGeneralSubTab, Command::SettingsSubTab, Rule::Always, Command::None, kStay},
+    {kIdEffectsTab, Command::SwitchPage, Rule::Always, Command::None, {kEffectsPage, kEffectsTab}},
+    {kIdEffectSlotHoverBar, Command::SelectEffectSlot, Rule::Always, Command::None, kStay},
+    {kIdEffectLibraryHoverBar, Command::SelectEffectRow, Rule::RecordClick, Command::None, kStay},
+    {kIdEffectSlotSelectionBar, Command::FocusSlots, Rule::Always, Command::None, kStay},
+    {kIdEffectLibrarySelectionBar, Command::FocusLibrary, Rule::FirstClick, Command::FocusLibrary,
+     kStay},
+    {kIdShadowToggle, Command::ToggleShadow, Rule::Always, Command::None, kStay},
+    {kIdTrailsTab, Command::SwitchPage, Rule::Always, Command::None, {kTrailsPage, kTrailsTab}},
+    {kIdTrailHoverBar, Command::SelectTrailRow, Rule::RecordClick, Command::None, kStay},
+    {kIdTrailSelectionBar, Command::None, Rule::FirstClick, Command::None, kStay},
+    {kIdHotKeyButton, Command::HotKeyDialog, Rule::Always, Command::None, kStay},
+    {kIdApplyTheme, Command::PickSelectedTheme, Rule::SelectedRow, Command::None, kStay},
+    {kIdApplyShownCursors, Command::PickSelectedTheme, Rule::SelectedRow, Command::None, kStay},
+    {kIdApplySettings, Command::PickSelectedCursors, Rule::SelectedRow, Command::None, kStay},
+    {kIdHelpLink, Command::OpenHelp, Rule::Always, Command::None, kStay},
+    {kIdTranslateLink, Command::OpenWebPage, Rule::Always, Command::None, kStay},
+    {kIdSoundsTab, Command::SwitchPage, Rule::Always, Command::None, {kSoundsPage, kSoundsTab}},
+    {kIdSoundSlotHoverBar, Command::SelectSoundSlot, Rule::Always, Command::None, kStay},
+    {kIdSoundFileHoverBar, Command::SelectSoundFileRow, Rule::RecordClick, Command::None, kStay},
+    {kIdSoundSlotSelectionBar, Command::PlaySlotSound, Rule::Always, Command::None, kStay},
+    {kIdSoundFileSelectionBar, Command::PlaySoundFile, Rule::FirstClick, Command::FocusLibrary,
+     kStay},
 };
 
 bool IsEntryRow(int row, const ThemeRows& rows)
@@ -141,4 +165,13 @@ CommandChoice ChooseCommand(int controlId, DWORD now, DWORD lastRowClick, const 
             return Choose(row, now - lastRowClick, rows);
     }
     return CommandChoice{};
+}
+
+PageSwitch PageSwitchOf(int controlId)
+{
+    for (const CommandRow& row : kCommands) {
+        if (row.Id == controlId)
+            return row.To;
+    }
+    return kStay;
 }

@@ -3,6 +3,8 @@
 // id, the clock and the theme list's rows alone, so that the program and
 // its tests share one answer.
 
+#include "PanelControlIds.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -52,6 +54,12 @@ struct ThemeRows {
     bool HasCurrentTheme = false;
 };
 
+// The page a switch shows and the side tab it marks (-1: none).
+struct PageSwitch {
+    int32_t Page = -1;
+    int32_t Tab = -1;
+};
+
 struct CommandChoice {
     ControlCommand Command = ControlCommand::None;
     int32_t Row = -1;          // the theme row it acts on
@@ -65,6 +73,10 @@ constexpr DWORD kSecondClickMs = 500;
 constexpr DWORD kRowButtonDelayMs = 750;
 
 CommandChoice ChooseCommand(int controlId, DWORD now, DWORD lastRowClick, const ThemeRows& rows);
+
+// Where the control's SwitchPage goes; page -1 for a control that does not
+// switch pages.
+PageSwitch PageSwitchOf(int controlId);
 
 // The row the row buttons act on: the hovered one, or the applied one while
 // the pointer is in the cursor strip; -1 when that row has no entry.

@@ -59,7 +59,7 @@ CQVObj* CreateSideTab(LMObj* parent, int y)
     return PlaceObject(std::move(tab), parent, kSideTabX, y, true);
 }
 
-CQVObj* CreatePagePanel(int x, int pngId)
+CQVObj* CreatePagePanel(LMObj* root, int x, int pngId)
 {
     OwnedObject<CQVObj> page(new CQVObj);
     auto show = MakeFadeState(L"Show", pngId, 0, 255, kPageFadeFrames);
@@ -71,10 +71,10 @@ CQVObj* CreatePagePanel(int x, int pngId)
     AddAllStates(*page, std::move(show), std::move(hide));
     page->HoverMode = CQVHoverPagePanel;
     page->Movable = 0;
-    return PlaceObject(std::move(page), PanelRoot, x, 0, false);
+    return PlaceObject(std::move(page), root, x, 0, false);
 }
 
-CQVObj* CreateImageTab(int controlId, int x)
+CQVObj* CreateImageTab(LMObj* page, int controlId, int x)
 {
     OwnedObject<CQVObj> tab(new CQVObj);
     if (!AddAllStates(*tab, MakeImageTabState(L"Default", kPngImageTab.Id),
@@ -83,7 +83,7 @@ CQVObj* CreateImageTab(int controlId, int x)
     tab->ControlId = controlId;
     tab->CursorIndex = kPanelHandCursor;
     tab->Movable = 0;
-    return PlaceObject(std::move(tab), PanelImageTabPage, x, kImageTabY, true);
+    return PlaceObject(std::move(tab), page, x, kImageTabY, true);
 }
 
 CQVObj* CreateImageObject(LMObj* parent, int x, int y, int pngId)
@@ -108,7 +108,7 @@ CQVObj* CreateFrameObject(LMObj* parent, int x, int y, int width, int height, in
     return PlaceObject(std::move(frame), parent, x, y, true);
 }
 
-CQVObj* CreateInfoPanel()
+CQVObj* CreateInfoPanel(LMObj* page)
 {
     auto state = std::make_unique<LMRectangularState>(L"Default", kInfoPanelColor,
                                                       kInfoPanelBorderAlpha, kInfoPanelColor, 255);
@@ -118,7 +118,7 @@ CQVObj* CreateInfoPanel()
     OwnedObject<CQVObj> panel(new CQVObj);
     AddAllStates(*panel, std::move(state));
     panel->Movable = 0;
-    return PlaceObject(std::move(panel), PanelInfoPage, kInfoPanelX, kInfoPanelY, true);
+    return PlaceObject(std::move(panel), page, kInfoPanelX, kInfoPanelY, true);
 }
 
 CQVObj* CreateBlankObject(LMObj* parent, int x, int y, int width, int height)

@@ -107,7 +107,6 @@ bool BuildRoot(HWND dialog)
     PanelShell.Root.reset(new CQVObj(dialog));
     LMObj* root = PanelShell.Root.get();
     root->Realize();
-    PanelRoot = root;
     PanelShell.Background = CreateImageObject(root, 0, 0, kPngSideBar.Id);
     if (!PanelShell.Background)
         return false;
@@ -124,10 +123,10 @@ struct SideTab {
 };
 
 const SideTab kSideTabs[kSideTabCount] = {
-    {34, kPngTabIconThemes.Id, 2},  {51, kPngTabIconEffects.Id, 60},
-    {62, kPngTabIconTrails.Id, 79}, {79, kPngTabIconSounds.Id, 102},
-    {35, kPngTabIconOnline.Id, 3},  {12, kPngTabIconSettings.Id, 29},
-    {36, kPngTabIconAbout.Id, 25},
+    {34, kPngTabIconThemes.Id, kIdThemesTab}, {51, kPngTabIconEffects.Id, kIdEffectsTab},
+    {62, kPngTabIconTrails.Id, kIdTrailsTab}, {79, kPngTabIconSounds.Id, kIdSoundsTab},
+    {35, kPngTabIconOnline.Id, kIdOnlineTab}, {12, kPngTabIconSettings.Id, kIdSettingsTab},
+    {36, kPngTabIconAbout.Id, kIdAboutTab},
 };
 
 void BuildSideBar()
@@ -160,17 +159,14 @@ const int kPagePictures[kPanelPageCount] = {
     kPngPageList.Id,     kPngPageCursors.Id, kPngPageTwoLists.Id, kPngPageList.Id,
     kPngPageTwoLists.Id, kPngPagePlain.Id,   kPngPageSettings.Id, kPngPagePlain.Id,
 };
-constexpr int kAboutPanelId = 101;
 
 void BuildPages()
 {
     const int pageX = PanelShell.Background->VisibleWidth - 1;
     for (int page = 0; page < kPanelPageCount; ++page)
-        Library.Pages[page] = CreatePagePanel(pageX, kPagePictures[page]);
+        Library.Pages[page] = CreatePagePanel(PanelShell.Root.get(), pageX, kPagePictures[page]);
     if (auto* about = static_cast<CQVObj*>(Library.Pages[kAboutPage]))
-        about->ControlId = kAboutPanelId;
-    PanelImageTabPage = Library.Pages[kOnlineThemesPage];
-    PanelInfoPage = Library.Pages[kThemesPage];
+        about->ControlId = kIdAboutPanel;
 }
 
 void BuildLayoutObjects(HWND dialog)
@@ -254,14 +250,5 @@ void RebuildLibraryLists()
 void ReleaseMainWindow()
 {
     FolderWatcher().Stop();
-    PanelShell.Root.reset();
-    PanelRoot = PanelImageTabPage = PanelInfoPage = nullptr;
-    Library = LibraryPagesState{};
-    ThemeViews = CurrentThemeViews{};
-    ShadowPage = ShadowPageState{};
-    PanelShellState fresh;
-    fresh.Instance = PanelShell.Instance;
-    fresh.OwnLanguageFile = PanelShell.OwnLanguageFile;
-    PanelShell = std::move(fresh);
-    PanelDialog = nullptr;
+    ResetPanelState();
 }

@@ -11,6 +11,7 @@
 #include "LibraryViews.h"
 #include "ListScrolling.h"
 #include "ListSelection.h"
+#include "PanelControlIds.h"
 #include "PanelShell.h"
 #include "PanelSounds.h"
 #include "RunProgram.h"
@@ -22,20 +23,6 @@
 
 namespace {
 
-struct PageSwitch {
-    int Id;
-    int Page;
-    int Tab;  // -1: no tab is marked
-};
-
-constexpr PageSwitch kPageSwitches[] = {
-    {2, kThemesPage, kThemesTab},         {35, kThemesPage, kThemesTab},
-    {3, kOnlineThemesPage, kOnlineTab},   {25, kAboutPage, kAboutTab},
-    {28, kThemeCursorsPage, -1},          {34, kThemeCursorsPage, -1},
-    {29, kSettingsPage, kSettingsTab},    {60, kEffectsPage, kEffectsTab},
-    {79, kTrailsPage, kTrailsTab},        {102, kSoundsPage, kSoundsTab},
-};
-
 // The project's pages lie under a reserved domain until it has its own.
 struct WebPage {
     int Id;
@@ -43,13 +30,13 @@ struct WebPage {
 };
 
 constexpr WebPage kWebPages[] = {
-    {36, L"https://themes.trivane.example/"},
-    {53, L"https://www.trivane.example/"},
-    {54, L"https://themes.trivane.example/more"},
-    {97, L"https://www.trivane.example/translate"},
+    {kIdOnlineLibraryLink, L"https://themes.trivane.example/"},
+    {kIdProductLink, L"https://www.trivane.example/"},
+    {kIdMoreThemesLink, L"https://themes.trivane.example/more"},
+    {kIdTranslateLink, L"https://www.trivane.example/translate"},
 };
 
-constexpr int kSubTabIds[] = {30, 31, 58};
+constexpr int kSubTabIds[] = {kIdAppearanceSubTab, kIdShadowSubTab, kIdGeneralSubTab};
 constexpr wchar_t kHelpFile[] = L"\\Trivane.CHM";
 
 // The settings page's defaults: each slider's knob and value.
@@ -59,10 +46,10 @@ struct ShadowDefault {
 };
 
 constexpr ShadowDefault kShadowDefaults[] = {
-    {32, &PanelShadowValues::ShadowX},
-    {33, &PanelShadowValues::ShadowY},
-    {19, &PanelShadowValues::ShadowDark},
-    {18, &PanelShadowValues::ShadowSharpness},
+    {kIdShadowXSlider, &PanelShadowValues::ShadowX},
+    {kIdShadowYSlider, &PanelShadowValues::ShadowY},
+    {kIdDarknessSlider, &PanelShadowValues::ShadowDark},
+    {kIdSharpnessSlider, &PanelShadowValues::ShadowSharpness},
 };
 
 ThemeRows CurrentThemeRows()
@@ -76,15 +63,13 @@ ThemeRows CurrentThemeRows()
     return rows;
 }
 
-void SwitchPage(int id)
+void SwitchPage(const PageSwitch& to)
 {
-    for (const PageSwitch& to : kPageSwitches) {
-        if (to.Id != id)
-            continue;
-        ShowPage(to.Page, to.Tab >= 0 ? Library.SideTabs[to.Tab] : nullptr, false);
-        if (to.Page == kEffectsPage)
-            Library.ListFocus = kFocusNone;
-    }
+    if (to.Page < 0 || to.Page >= kPanelPageCount)
+        return;
+    ShowPage(to.Page, to.Tab >= 0 ? Library.SideTabs[static_cast<size_t>(to.Tab)] : nullptr, false);
+    if (to.Page == kEffectsPage)
+        Library.ListFocus = kFocusNone;
 }
 
 void OpenWebPage(int id)
@@ -200,7 +185,7 @@ void RunPageCommand(const CommandChoice& choice, int id)
 {
     switch (choice.Command) {
     case ControlCommand::SwitchPage:
-        SwitchPage(id);
+        SwitchPage(PageSwitchOf(id));
         break;
     case ControlCommand::SettingsSubTab:
         ShowSubTab(id);

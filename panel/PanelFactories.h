@@ -33,11 +33,11 @@ CQVObj* CreateTextTab(LMObj* parent, int x, const wchar_t* text);
 // "Over", "Away", "Selected" and "Unselected" over PNG 147, at (3, y);
 // starts "Unselected" (clear, yet hit).
 CQVObj* CreateSideTab(LMObj* parent, int y);
-// "Show" and "Hide" fades of the page picture, at (x, 0) in PanelRoot; hidden.
-CQVObj* CreatePagePanel(int x, int pngId);
+// "Show" and "Hide" fades of the page picture, at (x, 0) in the root; hidden.
+CQVObj* CreatePagePanel(LMObj* root, int x, int pngId);
 // PNG 184 "Default" and 185 "Selected" stretched to 120 px, at (x, 325) on
-// PanelImageTabPage.
-CQVObj* CreateImageTab(int controlId, int x);
+// the online themes page.
+CQVObj* CreateImageTab(LMObj* page, int controlId, int x);
 // "Default", "Over", "Down" of the style's pictures stretched to the size,
 // borders kept; styles 1 and 2 carry their glyph at (5, 5). A caption is
 // centred on the button in the label size.
@@ -52,8 +52,8 @@ CQVObj* CreateImageObject(LMObj* parent, int x, int y, int pngId);
 // with the four borders kept; never hit.
 CQVObj* CreateFrameObject(LMObj* parent, int x, int y, int width, int height, int left, int right,
                           int top, int bottom, int pngId);
-// A white 590 x 70 rectangle at (12, 133) on PanelInfoPage.
-CQVObj* CreateInfoPanel();
+// A white 590 x 70 rectangle at (12, 133) on the themes page.
+CQVObj* CreateInfoPanel(LMObj* page);
 // An empty "Default" of the size, hit all over.
 CQVObj* CreateBlankObject(LMObj* parent, int x, int y, int width, int height);
 // A knob with "Default" (PNG 219) and "Over" (PNG 176).

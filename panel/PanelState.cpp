@@ -6,9 +6,6 @@
 
 PanelTextSizes PanelSizes;
 HINSTANCE PanelModule = nullptr;
-LMObj* PanelRoot = nullptr;
-LMObj* PanelImageTabPage = nullptr;
-LMObj* PanelInfoPage = nullptr;
 SliderReportFunction PanelSliderReport = OnSliderValue;
 wchar_t PanelThemesFolder[MAX_PATH] = {};
 wchar_t PanelSoundsFolder[MAX_PATH] = {};
@@ -25,6 +22,23 @@ CurrentThemeViews ThemeViews;
 ShadowPageState ShadowPage;
 PanelShellState PanelShell;
 LanguageSource PanelLanguage;
+
+void ResetPanelState()
+{
+    // The objects go first: the records below only point into them.
+    PanelShell.Root.reset();
+    Library = LibraryPagesState{};
+    ThemeViews = CurrentThemeViews{};
+    ShadowPage = ShadowPageState{};
+    PanelShellState fresh;
+    fresh.Instance = PanelShell.Instance;
+    fresh.OwnLanguageFile = PanelShell.OwnLanguageFile;
+    PanelShell = std::move(fresh);
+    PanelCurrentTheme.reset();
+    PanelNoThemeChosen = false;
+    ShadowValues = PanelShadowValues{};
+    PanelDialog = nullptr;
+}
 
 HMODULE PanelResourceModule()
 {

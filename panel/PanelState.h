@@ -8,6 +8,7 @@
 #include "LMBitmapState.h"
 #include "Language.h"
 #include "LibraryEntry.h"
+#include "PanelControlIds.h"
 #include "ScopedWin.h"
 
 #include <windows.h>
@@ -37,13 +38,6 @@ extern HINSTANCE PanelModule;
 // PanelModule, or the program's own module when it is null: where the
 // skin images and the dialogs are.
 HMODULE PanelResourceModule();
-
-// The object that adopts the panel's dialog window; page panels go in it.
-extern LMObj* PanelRoot;
-// The page panel (PNG 150) the image tabs sit on.
-extern LMObj* PanelImageTabPage;
-// The page panel (PNG 215) the info panel sits on.
-extern LMObj* PanelInfoPage;
 
 // Where sliders report a value: OnSliderValue, or a test's recorder.
 using SliderReportFunction = void (*)(CQVSliderObj* slider, int value);
@@ -94,29 +88,6 @@ struct PanelShadowValues {
     int32_t DisableShadow = 0;
 };
 extern PanelShadowValues ShadowValues;
-
-// The page panels, and the side tabs in their order on the side bar.
-enum PanelPageIndex {
-    kThemesPage,
-    kThemeCursorsPage,
-    kEffectsPage,
-    kTrailsPage,
-    kSoundsPage,
-    kOnlineThemesPage,
-    kSettingsPage,
-    kAboutPage,
-    kPanelPageCount
-};
-enum PanelSideTabIndex {
-    kThemesTab,    // id 2
-    kEffectsTab,   // 60
-    kTrailsTab,    // 79
-    kSoundsTab,    // 102
-    kOnlineTab,    // 3
-    kSettingsTab,  // 29
-    kAboutTab,     // 25
-    kSideTabCount
-};
 
 // One scrollable list: its container, its two bars and scroll parts, the
 // rows the selection and the pointer are on (-2 none), the step the builder
@@ -255,6 +226,11 @@ struct PanelShellState {
 };
 
 extern PanelShellState PanelShell;
+
+// Back to how the program started: the window's objects freed, the lists,
+// views and pages emptied, no current theme, the default shadow values and
+// no dialog. The program's instance and its language file stay.
+void ResetPanelState();
 
 // Where the interface texts and the "Language" setting come from: the
 // program's own folder and settings unless a test put its own.

@@ -67,7 +67,7 @@ TEST_F(FactoryTest, ASideTabStartsClearYetHitAndFadesOverAndAway)
 
 TEST_F(FactoryTest, APagePanelStartsHiddenAndShowsInTenFrames)
 {
-    CQVObj* page = CreatePagePanel(147, kPngPageList.Id);
+    CQVObj* page = CreatePagePanel(Root(), 147, kPngPageList.Id);
     ASSERT_NE(nullptr, page);
     EXPECT_EQ(Root(), page->Parent);
     EXPECT_EQ((std::vector<int>{CQVHoverPagePanel, 0, 147, 0}),
@@ -123,7 +123,7 @@ TEST_F(FactoryTest, ACaptionLetsPressesThroughToItsButtonAndTheInfoPanelIsHit)
                                 caption->CurrentState->HitMode}));
     EXPECT_EQ(button, Root()->HitTestTree(10 + 48, 10 + 13));
 
-    CQVObj* info = CreateInfoPanel();
+    CQVObj* info = CreateInfoPanel(Root());
     ASSERT_NE(nullptr, info);
     EXPECT_EQ(590, info->VisibleWidth);
     EXPECT_EQ(info, Root()->HitTestTree(100, 150));
@@ -131,7 +131,7 @@ TEST_F(FactoryTest, ACaptionLetsPressesThroughToItsButtonAndTheInfoPanelIsHit)
 
 TEST_F(FactoryTest, AnImageTabIs120WideAndEveryStateHasItsOwnBitmap)
 {
-    CQVObj* tab = CreateImageTab(36, 40);
+    CQVObj* tab = CreateImageTab(Root(), 36, 40);
     ASSERT_NE(nullptr, tab);
     EXPECT_EQ(Root(), tab->Parent);
     EXPECT_EQ((std::vector<int>{36, 40, 325}),
@@ -179,7 +179,7 @@ TEST_F(FactoryTest, AMissingOrBrokenPictureGivesNullAndAttachesNothing)
         {"image", [&](int png) { return CreateImageObject(root, 0, 0, png) != nullptr; }},
         {"frame",
          [&](int png) { return CreateFrameObject(root, 0, 0, 50, 0, 5, 5, 0, 0, png) != nullptr; }},
-        {"page panel", [&](int png) { return CreatePagePanel(0, png) != nullptr; }},
+        {"page panel", [&](int png) { return CreatePagePanel(root, 0, png) != nullptr; }},
         {"slider group", [&](int png) {
              SliderGroup group = CreateSliderGroup(root, 0, 50, 80, png, 1, 0, 0, 9, L"Caption");
              return group.Frame || group.Knob || group.Caption;
@@ -193,7 +193,6 @@ TEST_F(FactoryTest, AMissingOrBrokenPictureGivesNullAndAttachesNothing)
     }
     EXPECT_EQ(nullptr, CreateTextLabel(nullptr, 0, 0, L"Caption", 11, 0, 0, 0, 0));
     EXPECT_EQ(nullptr, CreatePushButton(root, 1, 0, 0, 20, 20, 3));
-    PanelImageTabPage = nullptr;
-    EXPECT_EQ(nullptr, CreateImageTab(36, 0));
+    EXPECT_EQ(nullptr, CreateImageTab(nullptr, 36, 0));
     EXPECT_EQ(0, root->ChildCount());
 }

@@ -62,7 +62,7 @@ void LibraryTest::SetUp()
 {
     PanelTreeTest::SetUp();
     for (LMObj*& page : Library.Pages)
-        page = CreatePagePanel(147, kPngPageList.Id);
+        page = CreatePagePanel(Root(), 147, kPngPageList.Id);
     for (int i = 0; i < kSideTabCount; ++i)
         Library.SideTabs[i] = CreateSideTab(Root(), 62 + 40 * i);
     BuildThemesPage(Library.Pages[kThemesPage]);
@@ -90,8 +90,7 @@ void LibraryTest::SetUp()
 
 void LibraryTest::TearDown()
 {
-    Library = LibraryPagesState{};
-    PanelCurrentTheme.reset();
+    ResetPanelState();
     RefreshThemeListsFrom(L"");
     RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str());
     PanelThemesFolder[0] = L'\0';
@@ -121,11 +120,6 @@ void ComposeTest::SetUp()
 
 void ComposeTest::TearDown()
 {
-    ThemeViews = CurrentThemeViews{};
-    ShadowPage = ShadowPageState{};
-    ShadowValues = PanelShadowValues{};
-    PanelNoThemeChosen = false;
-    PanelDialog = nullptr;
     LibraryTest::TearDown();
 }
 

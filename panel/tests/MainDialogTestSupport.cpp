@@ -91,7 +91,7 @@ void MainDialogTest::TearDown()
 {
     if (dialog_)
         DestroyWindow(dialog_);
-    PanelCurrentTheme.reset();
+    ResetPanelState();
     RefreshThemeListsFrom(L"");
     RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str());
     PanelRunKey = savedRunKey_;

@@ -73,16 +73,10 @@ void PanelTreeTest::SetUp()
     root_->AddState(area);
     root_->Realize();
     root_->Show();
-    PanelRoot = root_;
-    PanelImageTabPage = root_;
-    PanelInfoPage = root_;
 }
 
 void PanelTreeTest::TearDown()
 {
-    PanelRoot = nullptr;
-    PanelImageTabPage = nullptr;
-    PanelInfoPage = nullptr;
     DeleteObjectTree(root_);
     LMSetClockSource(nullptr);
 }

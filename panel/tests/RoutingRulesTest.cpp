@@ -63,6 +63,35 @@ TEST(RoutingRules, AClickChoosesItsCommandByTheClockAndTheThemeRows)
     }
 }
 
+// Every page switch goes to a page, and only page switches go anywhere.
+TEST(RoutingRules, APageSwitchNamesItsPageAndTab)
+{
+    const struct {
+        int Id;
+        PageSwitch To;
+    } rows[] = {
+        {kIdThemesTab, {kThemesPage, kThemesTab}},
+        {kIdBackLink, {kThemesPage, kThemesTab}},
+        {kIdOnlineTab, {kOnlineThemesPage, kOnlineTab}},
+        {kIdAboutTab, {kAboutPage, kAboutTab}},
+        {kIdCursorsPageSwitch, {kThemeCursorsPage, -1}},
+        {kIdCursorsPageSwitchToo, {kThemeCursorsPage, -1}},
+        {kIdSettingsTab, {kSettingsPage, kSettingsTab}},
+        {kIdEffectsTab, {kEffectsPage, kEffectsTab}},
+        {kIdTrailsTab, {kTrailsPage, kTrailsTab}},
+        {kIdSoundsTab, {kSoundsPage, kSoundsTab}},
+        {kIdThemeHoverBar, {-1, -1}},
+        {kIdNone, {-1, -1}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Id);
+        const bool switches = row.To.Page >= 0;
+        EXPECT_EQ(switches, ChooseCommand(row.Id, 0, 0, ThemeRows{}).Command == C::SwitchPage);
+        EXPECT_EQ(row.To.Page, PageSwitchOf(row.Id).Page);
+        EXPECT_EQ(row.To.Tab, PageSwitchOf(row.Id).Tab);
+    }
+}
+
 TEST(RoutingRules, AThumbKeepsToItsTrackAndItsListFollows)
 {
     // Frame 361, thumb 30: travel 16..313; the list 810 high in a 358 clip.
