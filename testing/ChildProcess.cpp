@@ -46,6 +46,14 @@ int RunChildEntry(const std::string& name, const ChildArgs& args)
     return it == Entries().end() ? -1 : it->second(args);
 }
 
+std::wstring TestProgramFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
 ChildResult RunChild(const char* name, const ChildArgs& args, DWORD timeoutMs)
 {
     wchar_t self[MAX_PATH];

@@ -27,6 +27,10 @@ struct ChildResult {
 
 ChildResult RunChild(const char* name, const ChildArgs& args = {}, DWORD timeoutMs = 60000);
 
+// The folder of the running test program, where the programs under test
+// and their files are copied.
+std::wstring TestProgramFolder();
+
 // Runs a registered child entry in this process; -1 when no entry has that name.
 int RunChildEntry(const std::string& name, const ChildArgs& args);
 

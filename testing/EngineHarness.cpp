@@ -1,5 +1,6 @@
 #include "EngineHarness.h"
 
+#include "ChildProcess.h"
 #include "MessagePump.h"
 
 #include <tlhelp32.h>
@@ -11,35 +12,10 @@
 namespace {
 
 constexpr DWORD kStopWaitMs = 10000;
-constexpr DWORD kPollMs = 50;
 
 }  // namespace
 
-// Checks the condition every few milliseconds (other processes send no
-// messages here to wake a message wait), pumping this thread's messages.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (PumpMessagesUntil(done, 0))
-            return true;
-        DWORD passed = GetTickCount() - start;
-        if (passed >= timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min(kPollMs, timeoutMs - passed),
-                                  QS_ALLINPUT);
-    }
-}
-
 namespace {
-
-std::wstring ProgramFolderOfTests()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\'));
-}
 
 struct WindowSearch {
     bool (*Match)(HWND);
@@ -72,7 +48,8 @@ DWORD EngineProcess::WaitForExit(DWORD timeoutMs) const
     if (!process_)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
-    WaitUntil([&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; }, timeoutMs);
+    PumpMessagesUntil([&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; },
+                      timeoutMs);
     GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
@@ -84,7 +61,7 @@ std::wstring EngineProgramPath()
 
 std::wstring ProgramBesideTests(const wchar_t* name)
 {
-    return ProgramFolderOfTests() + L"\\" + name;
+    return TestProgramFolder() + L"\\" + name;
 }
 
 EngineProcess StartEngineProgram(const std::wstring& arguments)
@@ -101,7 +78,7 @@ EngineProcess StartProgram(const std::wstring& program, const std::wstring& argu
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        ProgramFolderOfTests().c_str(), &startup, &info)) {
+                        TestProgramFolder().c_str(), &startup, &info)) {
         return EngineProcess();
     }
     CloseHandle(info.hThread);
@@ -124,7 +101,7 @@ std::vector<EngineWindowInfo> WindowsWhere(bool (*match)(HWND))
 HWND WaitForWindowOf(DWORD processId, std::vector<EngineWindowInfo> (*windows)(), DWORD timeoutMs)
 {
     HWND found = nullptr;
-    WaitUntil(
+    PumpMessagesUntil(
         [&] {
             for (const EngineWindowInfo& info : windows()) {
                 if (info.ProcessId == processId)
@@ -149,7 +126,7 @@ HWND WaitForEngineWindow(DWORD processId, DWORD timeoutMs)
 EngineWindowInfo WaitForSuccessor(DWORD oldProcessId, DWORD timeoutMs)
 {
     EngineWindowInfo found;
-    WaitUntil(
+    PumpMessagesUntil(
         [&] {
             for (const EngineWindowInfo& info : EngineWindows()) {
                 if (info.ProcessId != oldProcessId)

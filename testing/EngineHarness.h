@@ -57,8 +57,5 @@ std::wstring WindowTitle(HWND window);
 UINT EngineMessage(const wchar_t* name);
 bool PostEngineMessage(HWND window, const wchar_t* name);
 
-// Checks the condition every few milliseconds, pumping this thread's messages.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
-
 // Asks every engine to stop and ends the ones that do not.
 void EndAllEngines();

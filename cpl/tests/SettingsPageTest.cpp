@@ -1,6 +1,7 @@
 // The page in the test program: set-up from the stored setting, the bar's
 // commands, Properties, the Apply road, and what a closed page leaves behind.
 
+#include "ChildProcess.h"
 #include "CplTestSupport.h"
 
 #include "CThemePane.h"
@@ -46,14 +47,6 @@ RECT RectInPage(HWND window, HWND page)
     GetWindowRect(window, &rect);
     MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-std::wstring FolderOfProgram()
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring text = path;
-    return text.substr(0, text.find_last_of(L'\\'));
 }
 
 // Launched with the page as parent, no verb, parameters or folder, shown
@@ -247,7 +240,7 @@ TEST_F(SettingsPageTest, ApplyStoresDisabledThenTellsOrStartsTheEngine)
         }
         ASSERT_EQ(row.Launched ? 1u : 0u, world_.Launches.size());
         if (row.Launched) {
-            EXPECT_EQ(FolderOfProgram() + L"\\Trivane.exe", world_.Launches[0].File);
+            EXPECT_EQ(TestProgramFolder() + L"\\Trivane.exe", world_.Launches[0].File);
             ExpectPlainLaunch(world_.Launches[0], page_);
         }
         ClosePage();

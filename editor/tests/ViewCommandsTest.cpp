@@ -1,6 +1,7 @@
 // The sounds page and the view's commands: theme properties, copy and
 // paste, Apply, and Save and Apply.
 
+#include "ChildProcess.h"
 #include "DibCanvas.h"
 #include "DocViewIds.h"
 #include "EditorIds.h"
@@ -233,20 +234,18 @@ TEST_F(EditorPaneTest, ApplyPostsToTheRunningEngineOrStartsItAndSaveAndApplyFoll
 {
     std::wstring path = folder_.File(L"Night.Trivane");
     ASSERT_TRUE(Document(0)->DoSave(path.c_str(), TRUE));
-    wchar_t current[MAX_PATH] = {}, program[MAX_PATH] = {};
+    wchar_t current[MAX_PATH] = {};
     GetCurrentThemePath(current);
     const std::string before = FileBytes(path) + FileBytes(current);
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    *wcsrchr(program, L'\\') = L'\0';
+    const std::wstring program = TestProgramFolder();
     const std::wstring library = folder_.File(L"TrivaneCpl.dll");
-    ASSERT_TRUE(
-        CopyFileW((program + std::wstring(L"\\unzip32.dll")).c_str(), library.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((program + L"\\unzip32.dll").c_str(), library.c_str(), FALSE));
     const std::wstring post =
         Format(L"post %p %u 0 0", MainWindow(), RegisterWindowMessageW(L"WM_TRV_REAPPLY"));
 
     const std::tuple<HWND, bool, std::wstring> rows[] = {
         {MainWindow(), true, post},
-        {nullptr, false, Format(L"start %ls\\Trivane.exe 0 1 - - -", program)},
+        {nullptr, false, Format(L"start %ls\\Trivane.exe 0 1 - - -", program.c_str())},
         {nullptr, true, Format(L"start %ls\\Trivane.exe 0 1 - - -", folder_.Path().c_str())}};
     for (const auto& [engine, loaded, call] : rows) {
         world_.Log.clear();

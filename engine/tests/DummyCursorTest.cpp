@@ -4,6 +4,7 @@
 #include "DummyCursor.h"
 #include "CPointer.h"
 #include "CTheme.h"
+#include "ChildProcess.h"
 #include "CursorSubstitution.h"
 #include "EngineTestSupport.h"
 #include "EngineValues.h"
@@ -13,17 +14,12 @@
 
 #include <gtest/gtest.h>
 
-#include <shlwapi.h>
-
 namespace {
 
 // The engine program is built one folder above this test program.
 ScopedModule LoadEngineProgram()
 {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    PathRemoveFileSpecW(path);
-    std::wstring engine = std::wstring(path) + L"\\..\\Trivane.exe";
+    std::wstring engine = TestProgramFolder() + L"\\..\\Trivane.exe";
     return ScopedModule(LoadLibraryExW(engine.c_str(), nullptr,
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }

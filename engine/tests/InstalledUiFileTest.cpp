@@ -1,6 +1,7 @@
 // The English texts installed beside this test program, as beside every
 // program that loads texts.
 
+#include "ChildProcess.h"
 #include "TempFolder.h"
 #include "UiTextParser.h"
 
@@ -13,18 +14,10 @@
 
 namespace {
 
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
 std::string InstalledEnglishBytes()
 {
     std::string bytes;
-    EXPECT_TRUE(ReadBytesFromFile(ProgramFolder() + L"\\lang\\1033\\ui.txt", &bytes));
+    EXPECT_TRUE(ReadBytesFromFile(TestProgramFolder() + L"\\lang\\1033\\ui.txt", &bytes));
     return bytes;
 }
 

@@ -9,19 +9,9 @@
 #include "PanelShell.h"
 #include "PanelState.h"
 
-#include <shlwapi.h>
-
 #include <gtest/gtest.h>
 
 namespace {
-
-std::wstring TestProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    PathRemoveFileSpecW(path);
-    return path;
-}
 
 int g_dialogsCancelled = 0;
 HWND g_lastCancelled = nullptr;

@@ -1,5 +1,6 @@
 #include "ShadowPreview.h"
 #include "CQVSliderObj.h"
+#include "ChildProcess.h"
 #include "Composition.h"
 #include "LibraryTestSupport.h"
 #include "PanelSettings.h"
@@ -121,10 +122,7 @@ TEST_F(ComposeTest, ShadowSettingsLoadSaveAndFollowTheSliders)
 
 TEST_F(ComposeTest, ApplySetsTheAutostartThenTellsOrStartsTheEngine)
 {
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    PathRemoveFileSpecW(program);
-    const std::wstring engine = std::wstring(program) + L"\\Trivane.exe";
+    const std::wstring engine = TestProgramFolder() + L"\\Trivane.exe";
     const HWND window = reinterpret_cast<HWND>(0x5678);
     // A current theme, "No theme" chosen, or a current file that did not load
     // (not the user's choice: it stays, and so does the autostart).

@@ -1,5 +1,6 @@
 #include "CplLibrary.h"
 
+#include "ChildProcess.h"
 #include "CplGuids.h"
 #include "MessagePump.h"
 #include "ScopedWin.h"
@@ -10,14 +11,6 @@
 namespace {
 
 constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\Kelmora\\Trivane";
-
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring text = path;
-    return text.substr(0, text.find_last_of(L'\\'));
-}
 
 template <typename Proc> void Bind(Proc& proc, HMODULE module, const char* name)
 {
@@ -40,7 +33,7 @@ BOOL CALLBACK RefusePage(HPROPSHEETPAGE, LPARAM)
 CplLibrary::CplLibrary(const TempFolder& folder, const wchar_t* name, bool withUnzip)
     : folder_(folder.Path()), path_(folder.File(name))
 {
-    std::wstring from = ProgramFolder();
+    std::wstring from = TestProgramFolder();
     CopyFileW((from + L"\\TrivaneCpl.dll").c_str(), path_.c_str(), FALSE);
     if (withUnzip)
         CopyFileW((from + L"\\unzip32.dll").c_str(), folder.File(L"unzip32.dll").c_str(), FALSE);

@@ -1,6 +1,7 @@
 // The editor program run on a theme file and closed like a user would.
 
 #include "EngineHarness.h"
+#include "MessagePump.h"
 #include "ScopedWin.h"
 #include "TempFolder.h"
 #include "TestThemes.h"
@@ -104,7 +105,7 @@ TEST_F(EditorProgramTest, ARunOnAThemeFileNamesItAndLeavesItFirstInTheRecentFile
         StartProgram(ProgramBesideTests(L"Trivane Theme Editor.exe"), L"\"" + path + L"\"");
     ASSERT_TRUE(editor.IsValid());
     HWND frame = nullptr;
-    ASSERT_TRUE(WaitUntil(
+    ASSERT_TRUE(PumpMessagesUntil(
         [&] {
             frame = TopWindowTitled(editor.Id(), L"Trivane Theme Editor - Process Fire.Trivane");
             return frame != nullptr;

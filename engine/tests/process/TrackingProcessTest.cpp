@@ -5,6 +5,7 @@
 #include "EngineProcessFixture.h"
 
 #include "CTheme.h"
+#include "MessagePump.h"
 #include "ScopedWin.h"
 #include "SoundFixtures.h"
 #include "TempFolder.h"
@@ -81,12 +82,12 @@ TEST_F(TrackingProcessTest, AClickPressesTheDrawnArrowAndPlaysItsSounds)
     ASSERT_TRUE(engine.IsValid());
     HWND window = WaitForEngineWindow(engine.Id(), kEngineStartMs);
     ASSERT_NE(nullptr, window);
-    ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }, kEngineStartMs))
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !LogLines(log).empty(); }, kEngineStartMs))
         << "the arrow was never drawn";
     EXPECT_EQ("state 0-1", LogLines(log).front());
 
     LeftClick();
-    WaitUntil([&] { return AfterFirstArrow(LogLines(log)).size() >= 4; }, kClickMs);
+    PumpMessagesUntil([&] { return AfterFirstArrow(LogLines(log)).size() >= 4; }, kClickMs);
     EXPECT_EQ((std::vector<std::string>{"state 0-2", "sound 0", "state 0-1", "sound 1"}),
               AfterFirstArrow(LogLines(log)));
 

@@ -2,6 +2,7 @@
 // and the re-apply request posted to a window of the engine's class that
 // this test owns; and a double click on the dialog with real mouse input.
 
+#include "ChildProcess.h"
 #include "Composition.h"
 #include "LibraryTestSupport.h"
 #include "MainDialogTestSupport.h"
@@ -9,8 +10,6 @@
 #include "PanelShell.h"
 #include "RunProgram.h"
 #include "ScopedWin.h"
-
-#include <shlwapi.h>
 
 TEST_F(ComposeTest, PickAndApplyReachTheEngineWindow)
 {
@@ -32,10 +31,7 @@ TEST_F(ComposeTest, PickAndApplyReachTheEngineWindow)
     CTheme written;
     ASSERT_EQ(1, written.Load(CurrentFile().c_str(), 0));
     EXPECT_STREQ(L"Juniper", written.Name.get());
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    PathRemoveFileSpecW(program);
-    EXPECT_EQ(RegValue(REG_SZ, TextBytes(L"\"" + std::wstring(program) + L"\\Trivane.exe\"")),
+    EXPECT_EQ(RegValue(REG_SZ, TextBytes(L"\"" + TestProgramFolder() + L"\\Trivane.exe\"")),
               ReadValue(run, L"Trivane"));
     std::vector<std::tuple<UINT, WPARAM, LPARAM>> posted;
     for (MSG message; PeekMessageW(&message, engine.Get(), 0, 0, PM_REMOVE);)
