@@ -18,7 +18,6 @@ constexpr int kSideTabAwayAlpha = 128;
 constexpr int kPageFadeFrames = 10;
 constexpr int kImageTabWidth = 120;
 constexpr int kImageTabBorder = 5;
-constexpr int kImageTabY = 325;
 constexpr int kInfoPanelX = 12;
 constexpr int kInfoPanelY = 133;
 constexpr int kInfoPanelWidth = 590;
@@ -74,7 +73,7 @@ CQVObj* CreatePagePanel(LMObj* root, int x, int pngId)
     return PlaceObject(std::move(page), root, x, 0, false);
 }
 
-CQVObj* CreateImageTab(LMObj* page, int controlId, int x)
+CQVObj* CreateImageTab(LMObj* parent, int controlId, int x, int y)
 {
     OwnedObject<CQVObj> tab(new CQVObj);
     if (!AddAllStates(*tab, MakeImageTabState(L"Default", kPngImageTab.Id),
@@ -83,7 +82,7 @@ CQVObj* CreateImageTab(LMObj* page, int controlId, int x)
     tab->ControlId = controlId;
     tab->CursorIndex = kPanelHandCursor;
     tab->Movable = 0;
-    return PlaceObject(std::move(tab), page, x, kImageTabY, true);
+    return PlaceObject(std::move(tab), parent, x, y, true);
 }
 
 CQVObj* CreateImageObject(LMObj* parent, int x, int y, int pngId)

@@ -60,6 +60,11 @@ const LayoutRow kSettingsRows[] = {
     LinkRow(kSettings, 43, kLinkRight, 328, 18, kLayoutRightAligned),
     FrameRow(kSettings, 0, kPageHeight - kSubTabHeight, kPageWidth, 0, kPngSubTabFrame.Id, Insets{},
              &g_areas.SubTabFrame),
+    // A picture under each caption says which tab is chosen, as the white
+    // caption of the chosen tab needs a dark ground.
+    ImageTabRow(kSubTabs, 30, 0, kLayoutSelected, &PanelShell.SubTabPictures[0]),
+    ImageTabRow(kSubTabs, 31, 120, 0, &PanelShell.SubTabPictures[1]),
+    ImageTabRow(kSubTabs, 58, 240, 0, &PanelShell.SubTabPictures[2]),
     // Their clicks switch the panels below, so they are hit.
     TabRow(kSubTabs, 30, 4, 14, kLayoutHitWhole | kLayoutSelected, &PanelShell.SubTabs[0]),
     TabRow(kSubTabs, 31, 124, 15, kLayoutHitWhole, &PanelShell.SubTabs[1]),

@@ -31,6 +31,7 @@ void LMBitmapState::CreateFromText(const wchar_t* text, const wchar_t* face, int
                                    COLORREF color, int outlined, COLORREF outlineColor,
                                    int alignment, int width, int height, int caretIndex, int flags)
 {
+    TextColor = color;
     const int supersample = (flags & LMTextSupersample) ? 1 : 0;
     const int scale = TextScale(supersample, LMSupersampleFactor);
     const LOGFONTW logFont =

@@ -133,6 +133,8 @@ CQVObj* MakeRowObject(const LayoutRow& row, LMObj* parent)
         return CreateLinkText(parent, row.Id, x, y, text.c_str(), 0);
     case Make::TextTab:
         return CreateTextTab(parent, x, text.c_str());
+    case Make::ImageTab:
+        return CreateImageTab(parent, row.Id, x, y);
     case Make::Toggle:
         return MakeToggle(parent, x, y);
     case Make::SoundIcon:

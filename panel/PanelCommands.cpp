@@ -84,8 +84,10 @@ void ShowSubTab(int id)
 {
     for (size_t i = 0; i < std::size(kSubTabIds); ++i) {
         const bool chosen = kSubTabIds[i] == id;
-        if (PanelShell.SubTabs[i])
-            PanelShell.SubTabs[i]->ChangeState(chosen ? L"Selected" : L"Default");
+        for (LMObj* part : {PanelShell.SubTabs[i], PanelShell.SubTabPictures[i]}) {
+            if (part)
+                part->ChangeState(chosen ? L"Selected" : L"Default");
+        }
         SetShown(PanelShell.SubPanels[i], chosen);
     }
 }

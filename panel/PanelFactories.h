@@ -35,9 +35,10 @@ CQVObj* CreateTextTab(LMObj* parent, int x, const wchar_t* text);
 CQVObj* CreateSideTab(LMObj* parent, int y);
 // "Show" and "Hide" fades of the page picture, at (x, 0) in the root; hidden.
 CQVObj* CreatePagePanel(LMObj* root, int x, int pngId);
-// PNG 184 "Default" and 185 "Selected" stretched to 120 px, at (x, 325) on
-// the online themes page.
-CQVObj* CreateImageTab(LMObj* page, int controlId, int x);
+// PNG 184 "Default" and 185 "Selected" stretched to 120 px, at (x, y) on
+// the parent: by default the online themes page's row at y 325.
+constexpr int kImageTabY = 325;
+CQVObj* CreateImageTab(LMObj* parent, int controlId, int x, int y = kImageTabY);
 // "Default", "Over", "Down" of the style's pictures stretched to the size,
 // borders kept; styles 1 and 2 carry their glyph at (5, 5). A caption is
 // centred on the button in the label size.

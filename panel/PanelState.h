@@ -214,9 +214,10 @@ struct PanelShellState {
     LMObj* CursorGridThumb = nullptr;
     LMObj* BackImage = nullptr;
     LMObj* BackLink = nullptr;
-    // The settings page: sub-tabs 30, 31, 58, the panels they show, and the
-    // no-shadow toggle 78 with its caption.
+    // The settings page: sub-tabs 30, 31, 58, the pictures under them, the
+    // panels they show, and the no-shadow toggle 78 with its caption.
     std::array<LMObj*, 3> SubTabs{};
+    std::array<LMObj*, 3> SubTabPictures{};
     std::array<LMObj*, 3> SubPanels{};
     LMObj* ShadowToggle = nullptr;
     LMObj* ShadowToggleCaption = nullptr;

@@ -27,6 +27,7 @@ enum class Make : uint8_t {
     DownArrow,  // the same with the down glyph
     Link,       // a text link
     TextTab,    // a text tab: "Default" and "Selected" captions
+    ImageTab,   // the picture under a text tab: PNG 184 "Default", 185 "Selected"
     Toggle,     // a PNG 207 picture with a second state "Enabled" (PNG 208)
     SoundIcon,  // a sound slot's icon: "blank" (10 x 10) and "sound" (PNG 223)
 };
@@ -162,6 +163,14 @@ constexpr LayoutRow TabRow(LMObj* const* parent, int id, int x, int text, uint32
 {
     LayoutRow row = LabelRow(parent, id, x, 0, text, TextLook::Plain, 0, flags, keep);
     row.Factory = Make::TextTab;
+    return row;
+}
+
+// A text tab's picture, 120 px wide, at the top of the parent.
+constexpr LayoutRow ImageTabRow(LMObj* const* parent, int id, int x, uint32_t flags, LMObj** keep)
+{
+    LayoutRow row = TabRow(parent, id, x, 0, flags, keep);
+    row.Factory = Make::ImageTab;
     return row;
 }
 

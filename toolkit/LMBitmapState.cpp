@@ -3,20 +3,18 @@
 #include <algorithm>
 #include <limits>
 
-namespace
-{
+namespace {
 
 int ClampToInt(int64_t value)
 {
-    return static_cast<int>(std::clamp<int64_t>(
-        value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
 }
 
-} // namespace
+}  // namespace
 
 LMBitmapState::LMBitmapState(const wchar_t* name, LMBitmap* bitmap)
-    : LMVisualState(name)
-    , Bitmap(bitmap)
+    : LMVisualState(name), Bitmap(bitmap)
 {
     Kind = LMStateKindBitmap;
     FrameCount = 1;
@@ -28,9 +26,8 @@ LMBitmapState::LMBitmapState(const wchar_t* name, LMBitmap* bitmap)
 }
 
 LMBitmapState::LMBitmapState(const wchar_t* name, const LMBitmapState& source, bool deep)
-    : LMVisualState(name, source)
-    , PlainCopy(source.PlainCopy)
-    , SeparateFrames(source.SeparateFrames)
+    : LMVisualState(name, source), TextColor(source.TextColor), PlainCopy(source.PlainCopy),
+      SeparateFrames(source.SeparateFrames)
 {
     Kind = LMStateKindBitmap;
     if (source.Bitmap)
@@ -67,8 +64,8 @@ int LMBitmapState::FrameOpacity() const
     return static_cast<int>(ClampToInt(RampStart + step / (FrameCount - 1)));
 }
 
-int LMBitmapState::DrawFrame(
-    HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height, int alpha)
+int LMBitmapState::DrawFrame(HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height,
+                             int alpha)
 {
     if (width == 0 || height == 0 || !Bitmap)
         return 0;
@@ -79,8 +76,8 @@ int LMBitmapState::DrawFrame(
     opacity = std::clamp<int64_t>(opacity, 0, 255);
     int flags = PlainCopy ? LMDrawPlainCopy : 0;
     int sourceX = ClampToInt(static_cast<int64_t>(srcX) + GetFrameOffset());
-    if (!Bitmap->Draw(
-            hdc, dstX, dstY, width, height, sourceX, srcY, static_cast<int>(opacity), flags))
+    if (!Bitmap->Draw(hdc, dstX, dstY, width, height, sourceX, srcY, static_cast<int>(opacity),
+                      flags))
         OutputDebugStringW(L"Blit failed");
     return 1;
 }
@@ -98,8 +95,8 @@ int LMBitmapState::HitTest(int x, int y)
         return 1;
     if (HitMode == LMHitNever)
         return 0;
-    if (x < InsetLeft || y < InsetTop || x >= FrameWidth - InsetRight
-        || y >= FrameHeight - InsetBottom)
+    if (x < InsetLeft || y < InsetTop || x >= FrameWidth - InsetRight ||
+        y >= FrameHeight - InsetBottom)
         return 0;
     if (HitMode == LMHitInnerRect)
         return 1;
@@ -109,13 +106,13 @@ int LMBitmapState::HitTest(int x, int y)
     return Bitmap->HitTestPixel(static_cast<int>(column), y);
 }
 
-int LMBitmapState::ResizeBitmap(
-    int frameWidth, int height, int left, int right, int top, int bottom, int smoothH, int smoothV)
+int LMBitmapState::ResizeBitmap(int frameWidth, int height, int left, int right, int top,
+                                int bottom, int smoothH, int smoothV)
 {
     if (!Bitmap)
         return 0;
-    int result
-        = Bitmap->ResizeFrames(frameWidth, height, left, right, top, bottom, smoothH, smoothV);
+    int result =
+        Bitmap->ResizeFrames(frameWidth, height, left, right, top, bottom, smoothH, smoothV);
     FrameWidth = SeparateFrames ? Bitmap->Width : Bitmap->Width / std::max(Bitmap->FrameCount, 1);
     FrameHeight = Bitmap->Height;
     return result;

@@ -31,7 +31,8 @@ public:
     int Draw(HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height) override;
     int SetFrames(int count, int intervalMs, int flags) override;
 
-    int DrawFrame(HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height, int alpha);
+    int DrawFrame(HDC hdc, int dstX, int dstY, int srcX, int srcY, int width, int height,
+                  int alpha);
     int ResizeBitmap(int frameWidth, int height, int left, int right, int top, int bottom,
                      int smoothH, int smoothV);
     // Opacity of the frame shown, from the ramp.
@@ -51,6 +52,9 @@ public:
                         int flags);
 
     LMBitmap* Bitmap = nullptr;
+    // The colour of the text the bitmap was made from; CLR_INVALID for a
+    // picture.
+    COLORREF TextColor = CLR_INVALID;
     int32_t PlainCopy = 0;
     int32_t SeparateFrames = 0;
     std::unique_ptr<LMBitmap> MaskLayer;

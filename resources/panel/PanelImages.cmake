@@ -1,9 +1,10 @@
-# The control panel's skin images and icon are drawn by the project's own
-# generator at build time; Panel.rc compiles them into each program that
-# carries them, and PanelImages.h gives the code their ids and sizes.
+# The control panel's skin images and icon are rendered from the SVG files of
+# resources/panel/art at build time; Panel.rc compiles them into each program
+# that carries them, and PanelImages.h, written from panel_image_table.py's
+# table, gives the code their ids and sizes.
 include(${PROJECT_SOURCE_DIR}/cmake/TrivaneGeneratedResources.cmake)
-trivane_generated_resources(panel ${PROJECT_SOURCE_DIR}/resources/panel/make_panel_images.py
-  PanelImages.h panel_images.rc)
+trivane_generated_resources(panel TABLE ${PROJECT_SOURCE_DIR}/resources/panel/panel_image_table.py
+  OUTPUTS PanelImages.h panel_images.rc)
 
 # The header of ids and sizes, for code that names the images.
 function(trivane_use_panel_image_ids target)
