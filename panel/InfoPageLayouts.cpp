@@ -7,6 +7,7 @@
 #include "PanelImages.h"
 #include "PanelState.h"
 #include "ShadowPreview.h"
+#include "TrivaneVersion.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ const LayoutRow kAboutRows[] = {
     ImageRow(kAbout, 0, 125, 12, kPngBanner.Id),
     ImageRow(kAbout, 0, 15, 6, kPngTitleIconAbout.Id),
     ImageRow(kAbout, 0, 468, 395, kPngBadge.Id),
-    FormatRow(Make::Label, kAbout, 0, 130, 120, L"%s 2.01", 45, kDescription),
+    FormatRow(Make::Label, kAbout, 0, 130, 120, L"%s " TRIVANE_VERSION, 45, kDescription),
     LinkRow(kAbout, 53, 30, 160, 43),
     LinkRow(kAbout, 54, 30, 190, 44),
     LinkRow(kAbout, 96, 30, 220, 73),

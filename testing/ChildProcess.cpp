@@ -46,6 +46,21 @@ int RunChildEntry(const std::string& name, const ChildArgs& args)
     return it == Entries().end() ? -1 : it->second(args);
 }
 
+std::wstring BuildFolder()
+{
+    std::wstring folder = L"Z:" TRIVANE_BUILD_FOLDER;
+    for (wchar_t& c : folder) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return folder;
+}
+
+std::wstring ProductFolder()
+{
+    return BuildFolder() + L"\\bin";
+}
+
 std::wstring TestProgramFolder()
 {
     wchar_t path[MAX_PATH] = {};

@@ -30,6 +30,10 @@ ChildResult RunChild(const char* name, const ChildArgs& args = {}, DWORD timeout
 // The folder of the running test program, where the programs under test
 // and their files are copied.
 std::wstring TestProgramFolder();
+// The build tree (Wine's drive Z:), and its folder of the product's programs
+// and libraries.
+std::wstring BuildFolder();
+std::wstring ProductFolder();
 
 // Runs a registered child entry in this process; -1 when no entry has that name.
 int RunChildEntry(const std::string& name, const ChildArgs& args);

@@ -56,12 +56,17 @@ DWORD EngineProcess::WaitForExit(DWORD timeoutMs) const
 
 std::wstring EngineProgramPath()
 {
-    return ProgramBesideTests(L"Trivane.exe");
+    return ProductProgram(L"Trivane.exe");
 }
 
 std::wstring ProgramBesideTests(const wchar_t* name)
 {
     return TestProgramFolder() + L"\\" + name;
+}
+
+std::wstring ProductProgram(const wchar_t* name)
+{
+    return ProductFolder() + L"\\" + name;
 }
 
 EngineProcess StartEngineProgram(const std::wstring& arguments)

@@ -31,6 +31,8 @@ private:
 std::wstring EngineProgramPath();
 // A program built beside this test program.
 std::wstring ProgramBesideTests(const wchar_t* name);
+// A program of the product folder.
+std::wstring ProductProgram(const wchar_t* name);
 
 // Starts Trivane.exe with the arguments as they follow the program name.
 EngineProcess StartEngineProgram(const std::wstring& arguments = L"");

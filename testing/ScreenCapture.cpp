@@ -1,5 +1,6 @@
 #include "ScreenCapture.h"
 
+#include "ChildProcess.h"
 #include "MessagePump.h"
 #include "PngFile.h"
 
@@ -11,12 +12,7 @@ namespace {
 // its drive Z:.
 std::wstring ScreenshotFolder()
 {
-    std::wstring folder = L"Z:" TRIVANE_BUILD_FOLDER L"\\screenshots";
-    for (wchar_t& c : folder) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    return folder;
+    return BuildFolder() + L"\\screenshots";
 }
 
 }  // namespace

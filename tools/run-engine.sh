@@ -4,13 +4,19 @@
 # control panel beside it, and keeps running until the panel is closed, Ctrl+C
 # is pressed or TRIVANE_RUN_SECONDS have passed; then it closes the panel, has
 # the control program stop whatever engine runs then, and waits for both.
-# Usage: tools/run-engine.sh FOLDER_OF_TRIVANE_EXE
+# Without a display of the user's own (WITH_WINE_USE_DISPLAY left it to
+# Xvfb), it writes a picture of the panel into the run's folder.
+# Usage: tools/run-engine.sh PRODUCT_FOLDER RUN_TOOLS_FOLDER RUN_FOLDER
 set -euo pipefail
 programs=$1
+tools=$2
+run_folder=$3
 wine=/usr/lib/wine/wine64
-control=("$wine" "$programs/trivane_control.exe")
+control=("$wine" "$tools/trivane_control.exe")
+started=${TRIVANE_RUN_START:-$SECONDS}
 
-"$wine" "$programs/trivane_default_theme.exe"
+echo "Installing the sample themes and sounds:"
+"$wine" "$tools/trivane_default_theme.exe" | sed 's/^Saved /  /'
 # Sessions of their own: the terminal's Ctrl+C must not reach the engine,
 # which would end without restoring the pointers, nor the panel.
 setsid "$wine" "$programs/Trivane.exe" </dev/null &
@@ -49,10 +55,20 @@ setsid "$wine" "$programs/Trivane Control Panel.exe" </dev/null &
 panel=$!
 # Waits for the panel rather than the engine: the panel's Apply restarts the
 # engine as a new process, and a language change restarts the panel.
-setsid "${control[@]}" panel </dev/null &
+setsid "${control[@]}" panel </dev/null | while read -r line; do
+  echo "$line"
+  [ "$line" = "The control panel is open" ] &&
+    echo "The first window showed $((SECONDS - started)) s after the run began."
+done &
 watcher=$!
+if [ -n "${WITH_WINE_XVFB:-}" ]; then
+  picture="$run_folder/panel.png"
+  echo "The virtual display is $DISPLAY."
+  ( setsid "${control[@]}" picture "Z:${picture//\//\\}" </dev/null &&
+      echo "A picture of the control panel: ${picture}" ) &
+fi
 if [ -n "${TRIVANE_RUN_SECONDS:-}" ]; then
-  echo "Stopping after $TRIVANE_RUN_SECONDS s."
+  echo "The run stops by itself after $TRIVANE_RUN_SECONDS s (TRIVANE_RUN_SECONDS)."
   deadline=$((SECONDS + TRIVANE_RUN_SECONDS))
   while kill -0 "$watcher" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
     sleep 1 &

@@ -9,7 +9,7 @@ TRIPLES=(x86_64-w64-mingw32 i686-w64-mingw32)
 APT_PACKAGES=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   libz-mingw-w64-dev wine wine64 fonts-wine xvfb xauth x11-utils
-  cmake make googletest dpkg-dev python3 librsvg2-bin icoutils
+  cmake make googletest dpkg-dev python3 librsvg2-bin icoutils file
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

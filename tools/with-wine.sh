@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command with one Xvfb display and one warm, persistent wineserver, in
 # the Wine prefix of a build tree, and tears both down however the command ends.
-# With WITH_WINE_USE_DISPLAY=1 an existing $DISPLAY is used instead of Xvfb.
+# With WITH_WINE_USE_DISPLAY=1 an existing $DISPLAY is used instead of Xvfb;
+# WITH_WINE_XVFB=1 tells the command when Xvfb is used.
 # With WITH_WINE_DETACH=1 Xvfb and Wine run in sessions of their own, so that
 # a Ctrl+C at the terminal reaches only the command, which can then stop its
 # programs cleanly.
@@ -33,7 +34,7 @@ trap 'exit 130' INT TERM
 
 managed=Y
 if [ "${WITH_WINE_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
-  echo "Using the display $DISPLAY"
+  echo "Using the display $DISPLAY."
 else
   # Xvfb has no window manager: Wine would wait 2 s for one to withdraw each
   # top-level window it hides (every closing dialog and message box).
@@ -46,6 +47,8 @@ else
   display=$(head -n1 "$display_file"); rm -f "$display_file"
   [ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   export DISPLAY=":$display"
+  # The command can tell it draws on a display no one sees.
+  export WITH_WINE_XVFB=1
 fi
 
 # The services Wine starts must not hold our output pipes, or ctest waits for them.

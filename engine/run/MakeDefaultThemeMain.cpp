@@ -2,6 +2,7 @@
 // Themes folder and as the current theme, so that the engine starts with it;
 // adds an effect theme and a trail theme to the Themes folder and two short
 // sounds to the Sounds folder, so that the control panel's pages show some.
+// The package's Samples folder is made by the same drawing.
 
 #include "CTheme.h"
 #include "DefaultTheme.h"
@@ -9,6 +10,7 @@
 #include "ThemeLocations.h"
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -36,23 +38,36 @@ bool SaveSound(const std::string& bytes, const std::wstring& path)
     return true;
 }
 
+// The sample themes and sounds into themes and sounds; the default theme
+// also as current when a path is given.
+bool SaveSamples(const std::wstring& themes, const std::wstring& sounds, const wchar_t* current)
+{
+    std::unique_ptr<CTheme> theme = MakeDefaultTheme();
+    return SaveTheme(*theme, themes + L"\\Default.Trivane") &&
+           (!current || SaveTheme(*theme, current)) &&
+           SaveTheme(*MakeEffectTheme(), themes + L"\\Ripples.Trivane") &&
+           SaveTheme(*MakeTrailTheme(), themes + L"\\Dots.Trivane") &&
+           SaveSound(MakeToneWave(880, 60), sounds + L"\\Click.wav") &&
+           SaveSound(MakeToneWave(440, 120), sounds + L"\\Pop.wav");
+}
+
 }  // namespace
 
-int wmain()
+// With "samples FOLDER", writes the samples into that folder only (the
+// package's Samples folder).
+int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 3 && wcscmp(argv[1], L"samples") == 0)
+        return SaveSamples(argv[2], argv[2], nullptr) ? 0 : 1;
+    if (argc != 1) {
+        fwprintf(stderr, L"Usage: trivane_default_theme [samples FOLDER]\n");
+        return 1;
+    }
     wchar_t themes[MAX_PATH] = {};
     wchar_t sounds[MAX_PATH] = {};
     wchar_t current[MAX_PATH] = {};
     GetThemesFolder(themes);
     GetSoundsFolder(sounds);
     GetCurrentThemePath(current);
-    std::unique_ptr<CTheme> theme = MakeDefaultTheme();
-    const std::wstring folder = themes;
-    const bool saved = SaveTheme(*theme, folder + L"\\Default.Trivane") &&
-                       SaveTheme(*theme, current) &&
-                       SaveTheme(*MakeEffectTheme(), folder + L"\\Ripples.Trivane") &&
-                       SaveTheme(*MakeTrailTheme(), folder + L"\\Dots.Trivane") &&
-                       SaveSound(MakeToneWave(880, 60), std::wstring(sounds) + L"\\Click.wav") &&
-                       SaveSound(MakeToneWave(440, 120), std::wstring(sounds) + L"\\Pop.wav");
-    return saved ? 0 : 1;
+    return SaveSamples(themes, sounds, current) ? 0 : 1;
 }

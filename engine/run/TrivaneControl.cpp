@@ -1,22 +1,27 @@
 // Talks to the running engine and control panel from outside them, for the
 // run command:
-//   trivane_control wait   waits until the engine window is up and describes it
+//   trivane_control wait   waits until the engine window is up
 //   trivane_control stop   posts WM_TRV_SHUTDOWN and waits until the engine has
 //                          ended with exit code 1, its pointers restored
 //   trivane_control panel  waits until a control panel has shown and then until
 //                          none is left (one that starts itself again in another
 //                          language counts as the same)
 //   trivane_control close  cancels the control panel and waits until it has ended
+//   trivane_control picture FILE  writes the panel's picture as the screen shows
+//                          it 5 s after it showed, as a PNG file
 // Exit code 0 when it went so, 1 otherwise; stop gives 2 when no engine runs.
 
+#include "DibCanvas.h"
 #include "EngineWindowLookup.h"
 #include "PanelNotices.h"
+#include "PngFile.h"
 #include "ScopedWin.h"
 
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {
@@ -24,6 +29,7 @@ namespace {
 constexpr DWORD kWaitStepMs = 100;
 constexpr DWORD kWaitMs = 30000;
 constexpr int kNoEngine = 2;
+constexpr DWORD kPictureDelayMs = 5000;
 constexpr wchar_t kPanelProgram[] = L"Trivane Control Panel.exe";
 
 BOOL CALLBACK CollectPanel(HWND window, LPARAM windows)
@@ -72,21 +78,50 @@ bool WaitForNoPanel(DWORD limitMs)
     return true;
 }
 
+// The first panel dialog once one shows, or null after the wait.
+HWND WaitForPanelDialog()
+{
+    for (DWORD waited = 0; waited < kWaitMs; waited += kWaitStepMs) {
+        const std::vector<HWND> dialogs = PanelDialogs();
+        if (!dialogs.empty())
+            return dialogs.front();
+        Sleep(kWaitStepMs);
+    }
+    fwprintf(stderr, L"The control panel did not show its dialog\n");
+    return nullptr;
+}
+
 int WaitForPanel()
 {
-    DWORD waited = 0;
-    while (PanelDialogs().empty()) {
-        if (waited >= kWaitMs) {
-            fwprintf(stderr, L"The control panel did not show its dialog\n");
-            return 1;
-        }
-        Sleep(kWaitStepMs);
-        waited += kWaitStepMs;
-    }
-    wprintf(L"The control panel runs; close it to end the run\n");
+    if (!WaitForPanelDialog())
+        return 1;
+    wprintf(L"The control panel is open\n");
     fflush(stdout);
     WaitForNoPanel(INFINITE);
     wprintf(L"The control panel has ended\n");
+    return 0;
+}
+
+// The panel's picture as the screen shows it, delayMs after its dialog
+// showed, written as a PNG file.
+int PicturePanel(const std::wstring& path, DWORD delayMs)
+{
+    HWND dialog = WaitForPanelDialog();
+    if (!dialog)
+        return 1;
+    Sleep(delayMs);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    MapWindowPoints(dialog, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    DibCanvas picture(client.right - client.left, client.bottom - client.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), screen, client.left, client.top,
+           SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    if (!WritePngFile(path, picture)) {
+        fwprintf(stderr, L"Could not write %ls\n", path.c_str());
+        return 1;
+    }
     return 0;
 }
 
@@ -125,11 +160,7 @@ int Wait()
         fwprintf(stderr, L"Trivane.exe did not start its engine\n");
         return 1;
     }
-    wchar_t title[64] = {};
-    GetWindowTextW(window, title, 64);
-    wprintf(L"Trivane.exe runs: process %lu, window \"Pavolt\", title \"%ls\", mark 0x%llX\n",
-            ProcessOf(window), title,
-            static_cast<unsigned long long>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+    wprintf(L"The engine Trivane.exe is running\n");
     return 0;
 }
 
@@ -153,7 +184,10 @@ int Stop()
     }
     DWORD code = 0;
     GetExitCodeProcess(process.Get(), &code);
-    wprintf(L"Trivane.exe stopped on WM_TRV_SHUTDOWN with exit code %lu\n", code);
+    if (code == 1)
+        wprintf(L"The engine has stopped\n");
+    else
+        fwprintf(stderr, L"The engine ended with exit code %lu\n", code);
     return code == 1 ? 0 : 1;
 }
 
@@ -169,6 +203,8 @@ int wmain(int argc, wchar_t** argv)
         return WaitForPanel();
     if (argc == 2 && wcscmp(argv[1], L"close") == 0)
         return ClosePanel();
-    fwprintf(stderr, L"Usage: trivane_control wait|stop|panel|close\n");
+    if (argc == 3 && wcscmp(argv[1], L"picture") == 0)
+        return PicturePanel(argv[2], kPictureDelayMs);
+    fwprintf(stderr, L"Usage: trivane_control wait|stop|panel|close|picture FILE\n");
     return 1;
 }

@@ -19,7 +19,7 @@ namespace {
 // The engine program is built one folder above this test program.
 ScopedModule LoadEngineProgram()
 {
-    std::wstring engine = TestProgramFolder() + L"\\..\\Trivane.exe";
+    std::wstring engine = ProductFolder() + L"\\Trivane.exe";
     return ScopedModule(LoadLibraryExW(engine.c_str(), nullptr,
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }

@@ -33,12 +33,12 @@ BOOL CALLBACK RefusePage(HPROPSHEETPAGE, LPARAM)
 CplLibrary::CplLibrary(const TempFolder& folder, const wchar_t* name, bool withUnzip)
     : folder_(folder.Path()), path_(folder.File(name))
 {
-    std::wstring from = TestProgramFolder();
-    CopyFileW((from + L"\\TrivaneCpl.dll").c_str(), path_.c_str(), FALSE);
+    const std::wstring product = ProductFolder();
+    CopyFileW((product + L"\\TrivaneCpl.dll").c_str(), path_.c_str(), FALSE);
     if (withUnzip)
-        CopyFileW((from + L"\\unzip32.dll").c_str(), folder.File(L"unzip32.dll").c_str(), FALSE);
-    CopyFileW((from + L"\\cpl_standin_engine.exe").c_str(), folder.File(L"Trivane.exe").c_str(),
-              FALSE);
+        CopyFileW((product + L"\\unzip32.dll").c_str(), folder.File(L"unzip32.dll").c_str(), FALSE);
+    CopyFileW((TestProgramFolder() + L"\\cpl_standin_engine.exe").c_str(),
+              folder.File(L"Trivane.exe").c_str(), FALSE);
     Load();
 }
 

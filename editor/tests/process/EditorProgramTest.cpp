@@ -102,7 +102,7 @@ TEST_F(EditorProgramTest, ARunOnAThemeFileNamesItAndLeavesItFirstInTheRecentFile
     ASSERT_TRUE(SaveTestTheme(path, {{0, 1}}));
 
     EngineProcess editor =
-        StartProgram(ProgramBesideTests(L"Trivane Theme Editor.exe"), L"\"" + path + L"\"");
+        StartProgram(ProductProgram(L"Trivane Theme Editor.exe"), L"\"" + path + L"\"");
     ASSERT_TRUE(editor.IsValid());
     HWND frame = nullptr;
     ASSERT_TRUE(PumpMessagesUntil(

@@ -68,5 +68,5 @@ void PanelProcessTest::TearDown()
 
 EngineProcess PanelProcessTest::StartPanel()
 {
-    return StartProgram(ProgramBesideTests(L"Trivane Control Panel.exe"));
+    return StartProgram(ProductProgram(L"Trivane Control Panel.exe"));
 }
