@@ -17,7 +17,7 @@ expected=$(printf '%s\n' "README.txt" "Pvlt0.dll" "Trivane Control Panel.exe" \
 
 exports() {  # library: its exported names, one per line, sorted
   i686-w64-mingw32-objdump -p "$1" |
-    awk '/\[Ordinal\/Name Pointer\] Table/ {on = 1; next} on && /^\s*\[/ {print $NF; next} on {on = 0}' |
+    awk '/\[Ordinal\/Name Pointer\] Table/ {on = 1; next} on && /^[ \t]*\[/ {print $NF; next} on {on = 0}' |
     LC_ALL=C sort
 }
 
