@@ -13,9 +13,9 @@ tools=$2
 run_folder=$3
 wine=/usr/lib/wine/wine64
 control=("$wine" "$tools/trivane_control.exe")
-started=${TRIVANE_RUN_START:-$SECONDS}
+started=${TRIVANE_RUN_START:-$(date +%s)}
 
-echo "Installing the sample themes and sounds:"
+echo "Installing the sample themes and sounds (drive C: is $WINEPREFIX/drive_c):"
 "$wine" "$tools/trivane_default_theme.exe" | sed 's/^Saved /  /'
 # Sessions of their own: the terminal's Ctrl+C must not reach the engine,
 # which would end without restoring the pointers, nor the panel.
@@ -56,9 +56,10 @@ panel=$!
 # Waits for the panel rather than the engine: the panel's Apply restarts the
 # engine as a new process, and a language change restarts the panel.
 setsid "${control[@]}" panel </dev/null | while read -r line; do
+  line=${line%$'\r'}
   echo "$line"
   [ "$line" = "The control panel is open" ] &&
-    echo "The first window showed $((SECONDS - started)) s after the run began."
+    echo "The first window showed $(($(date +%s) - started)) s after the run began."
 done &
 watcher=$!
 if [ -n "${WITH_WINE_XVFB:-}" ]; then
