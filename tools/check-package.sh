@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the packages tools/package.sh made: each holds exactly the shipped
-# files; the win32 programs and libraries are 32-bit (PE32, Intel 80386),
+# files, every program and library with the package's version; the win32
+# programs and libraries are 32-bit (PE32, Intel 80386),
 # stripped small (under 4 MB) and export what callers use; and the unpacked
 # win64 folder installs, opens its control panel and uninstalls under Wine.
 set -euo pipefail
@@ -32,6 +33,21 @@ $(diff <(echo "$expected") <(echo "$listed") || true)"
 print("\n".join(n.split("/", 1)[1] for n in zipfile.ZipFile(sys.argv[1]).namelist() if not n.endswith("/")))' \
     "$folder.zip" | LC_ALL=C sort)
   [ "$zipped" = "$expected" ] || fail "$system zip holds other files than its folder"
+done
+
+version_of() {  # binary: the ProductVersion of its version resource
+  wrestool -x --raw -t16 "$1" | iconv -f UTF-16LE -t UTF-8 -c 2>/dev/null |
+    tr -c '[:print:]' '\n' | grep -A1 -x ProductVersion | tail -1
+}
+
+for folder in "$dist"/Trivane-*-win32 "$dist"/Trivane-*-win64; do
+  [ -d "$folder" ] || continue
+  version=${folder##*/Trivane-}
+  version=${version%-win*}
+  for binary in "$folder"/*.exe "$folder"/*.dll; do
+    [ "$(version_of "$binary")" = "$version" ] ||
+      fail "$(basename "$binary") of ${folder##*/} carries version '$(version_of "$binary")'"
+  done
 done
 
 win32=$(ls -d "$dist"/Trivane-*-win32 2>/dev/null | head -1)
