@@ -3,15 +3,10 @@
 // not an X capture), and written as a screenshot for people to look at.
 
 #include "DibCanvas.h"
+#include "ScreenCopy.h"
 
 #include <memory>
 #include <string>
-
-// A copy of the screen rectangle.
-std::unique_ptr<DibCanvas> CopyScreen(const RECT& area);
-// A copy of the window's client area as it lies on the screen (without a
-// window manager under Xvfb, frames are not drawn).
-std::unique_ptr<DibCanvas> CopyClientFromScreen(HWND window);
 
 // Where a colour shows in a screen rectangle: how many pixels have exactly
 // that colour (0xRRGGBB) and the screen point at their centre.

@@ -5,11 +5,16 @@
 #include "LMTextState.h"
 #include "ScreenCapture.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
+
+constexpr double kLeastContrast = 4.5;
+constexpr uint32_t kCurrentThemeOrange = 0xD6811A;
 
 double Linear(uint32_t channel)
 {
@@ -64,8 +69,6 @@ RECT Union(const std::vector<ShownText>& texts)
     return all;
 }
 
-}  // namespace
-
 double ContrastRatio(uint32_t a, uint32_t b)
 {
     const double la = Luminance(a), lb = Luminance(b);
@@ -92,6 +95,8 @@ uint32_t MedianColour(const DibCanvas& canvas, const RECT& area)
     }
     return median;
 }
+
+}  // namespace
 
 RECT ScreenRectOfObject(const LMObj* object)
 {
@@ -120,17 +125,15 @@ std::vector<ShownText> ShownTexts(LMObj* root)
     return texts;
 }
 
-std::vector<TextContrast> MeasureTextContrast(const std::vector<ShownText>& texts,
-                                              const std::vector<HWND>& windows)
+void ExpectTextsRead(const std::vector<ShownText>& texts, const std::vector<HWND>& windows,
+                     const char* view)
 {
-    std::vector<TextContrast> measured;
-    if (texts.empty())
-        return measured;
+    ASSERT_FALSE(texts.empty()) << view;
+    const RECT all = Union(texts);
     for (const ShownText& text : texts)
         text.Object->Hide();
     for (HWND window : windows)
         WaitUntilStill(window);
-    const RECT all = Union(texts);
     std::unique_ptr<DibCanvas> ground = CopyScreen(all);
     for (const ShownText& text : texts)
         text.Object->Show();
@@ -140,17 +143,14 @@ std::vector<TextContrast> MeasureTextContrast(const std::vector<ShownText>& text
         RECT box = text.Box;
         OffsetRect(&box, -all.left, -all.top);
         const uint32_t median = MedianColour(*ground, box);
-        measured.push_back({text, median, ContrastRatio(text.Colour, median)});
+        const double ratio = ContrastRatio(text.Colour, median);
+        char line[96];
+        std::snprintf(line, sizeof(line), "%-20s %06X on %06X: %5.2f at (%ld, %ld)", view,
+                      text.Colour, median, ratio, text.Box.left, text.Box.top);
+        std::puts(line);
+        if (text.Colour == kCurrentThemeOrange)
+            EXPECT_EQ(0xFFFFFFu, median) << line;
+        else
+            EXPECT_GE(ratio, kLeastContrast) << line;
     }
-    return measured;
-}
-
-std::string DescribeContrast(const TextContrast& measured)
-{
-    char line[96];
-    std::snprintf(line, sizeof(line), "%06X on %06X: %5.2f at (%ld, %ld) %ld x %ld",
-                  measured.Text.Colour, measured.Ground, measured.Ratio, measured.Text.Box.left,
-                  measured.Text.Box.top, measured.Text.Box.right - measured.Text.Box.left,
-                  measured.Text.Box.bottom - measured.Text.Box.top);
-    return line;
 }

@@ -11,16 +11,17 @@
 //                          it 5 s after it showed, as a PNG file
 // Exit code 0 when it went so, 1 otherwise; stop gives 2 when no engine runs.
 
-#include "DibCanvas.h"
 #include "EngineWindowLookup.h"
 #include "PanelNotices.h"
 #include "PngFile.h"
 #include "ScopedWin.h"
+#include "ScreenCopy.h"
 
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -110,15 +111,8 @@ int PicturePanel(const std::wstring& path, DWORD delayMs)
     if (!dialog)
         return 1;
     Sleep(delayMs);
-    RECT client{};
-    GetClientRect(dialog, &client);
-    MapWindowPoints(dialog, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-    DibCanvas picture(client.right - client.left, client.bottom - client.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), screen, client.left, client.top,
-           SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    if (!WritePngFile(path, picture)) {
+    std::unique_ptr<DibCanvas> picture = CopyClientFromScreen(dialog);
+    if (!WritePngFile(path, *picture)) {
         fwprintf(stderr, L"Could not write %ls\n", path.c_str());
         return 1;
     }

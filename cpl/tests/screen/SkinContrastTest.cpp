@@ -1,7 +1,5 @@
-// Every text the settings page draws reads on the skin under it: at least
-// 4.5:1 (WCAG 2) against the median of the pixels under its box with the
-// texts hidden, theme names over the strip's selection frame too. Prints
-// every text's ratio.
+// Every text the settings page draws reads on the skin under it, theme
+// names over the strip's selection frame too.
 
 #include "CplTestSupport.h"
 
@@ -14,13 +12,10 @@
 #include "TextContrast.h"
 
 #include <algorithm>
-#include <cstdio>
 
 using namespace cpl;
 
 namespace {
-
-constexpr double kLeastContrast = 4.5;
 
 POINT Centre(const RECT& box)
 {
@@ -47,46 +42,31 @@ std::vector<ShownText> PageTexts()
     return texts;
 }
 
-class SkinContrast : public PageFixture {
-protected:
-    void Open()
-    {
-        for (const wchar_t* name : {L"Aspen", L"Juniper", L"Larch"}) {
-            ASSERT_TRUE(WriteCursorTheme(themes_.File(std::wstring(name) + L".Trivane"),
-                                         {{0, 1, 32, 32}, {1, 1, 32, 32}}));
-        }
-        ASSERT_NE(nullptr, OpenPage());
-        EnableWindow(page_, TRUE);
-        ShowWindow(page_, SW_SHOW);
-        ShowWindow(host_, SW_SHOW);
-        SetForegroundWindow(host_);
-        ASSERT_TRUE(WaitUntilStill(host_));
-    }
-
-    void ExpectTextsRead(const char* view)
-    {
-        ASSERT_TRUE(WaitUntilStill(host_));
-        const std::vector<ShownText> texts = PageTexts();
-        ASSERT_FALSE(texts.empty()) << view;
-        for (const TextContrast& measured : MeasureTextContrast(texts, {host_})) {
-            const std::string line = DescribeContrast(measured);
-            std::printf("%-24s %s\n", view, line.c_str());
-            EXPECT_GE(measured.Ratio, kLeastContrast) << view << ": " << line;
-        }
-    }
-};
+using SkinContrast = PageFixture;
 
 }  // namespace
 
 TEST_F(SkinContrast, EveryTextReadsOnTheSkinUnderIt)
 {
+    for (const wchar_t* name : {L"Aspen", L"Juniper", L"Larch"}) {
+        ASSERT_TRUE(WriteCursorTheme(themes_.File(std::wstring(name) + L".Trivane"),
+                                     {{0, 1, 32, 32}, {1, 1, 32, 32}}));
+    }
     MoveMouseTo({1270, 1010});
-    Open();
+    ASSERT_NE(nullptr, OpenPage());
+    EnableWindow(page_, TRUE);
+    ShowWindow(page_, SW_SHOW);
+    ShowWindow(host_, SW_SHOW);
+    SetForegroundWindow(host_);
+    auto expectTextsRead = [&](const char* view) {
+        ASSERT_TRUE(WaitUntilStill(host_));
+        ExpectTextsRead(PageTexts(), {host_}, view);
+    };
     ASSERT_GE(ThemePane.CellRecords.size(), 3u);
     // The strip's frame follows the pointer onto a cell.
     MoveMouseTo(Centre(ScreenRectOfObject(ThemePane.StripList->Children.front())));
-    ExpectTextsRead("themes, cell lit");
+    expectTextsRead("themes, cell lit");
     ClickMouse(Centre(ScreenRectOfObject(PageState.Buttons[kBarOptions])));
     MoveMouseTo({1270, 1010});
-    ExpectTextsRead("options");
+    expectTextsRead("options");
 }
