@@ -44,7 +44,8 @@ function(trivane_render_icon svg out)
 endfunction()
 
 # The rules that render the kind's art; one rule per file, so that parallel
-# builds of several targets never write one twice. Sets TRIVANE_ART_<kind>.
+# builds of several targets never write one twice. Sets TRIVANE_ART_<kind>
+# (the files made) and TRIVANE_ART_SOURCES_<kind> (the SVG files).
 function(trivane_skin_art kind)
   set(art ${PROJECT_SOURCE_DIR}/resources/${kind}/art)
   set(folder ${PROJECT_BINARY_DIR}/generated-resources/${kind})
@@ -80,6 +81,7 @@ function(trivane_skin_art kind)
     list(APPEND outputs ${out})
   endforeach()
   set(TRIVANE_ART_${kind} ${outputs} PARENT_SCOPE)
+  set(TRIVANE_ART_SOURCES_${kind} ${svgs} PARENT_SCOPE)
 endfunction()
 
 # The kind's art and, when a table script is given, the files it writes from
@@ -97,12 +99,11 @@ function(trivane_generated_resources kind)
     foreach(name ${arg_OUTPUTS})
       list(APPEND written ${folder}/${name})
     endforeach()
-    file(GLOB svgs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/${kind}/art/*.svg)
     add_custom_command(
       OUTPUT ${written}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
       COMMAND Python3::Interpreter ${arg_TABLE} ${folder} ${PROJECT_SOURCE_DIR}/resources/${kind}/art
-      DEPENDS ${arg_TABLE} ${svgs}
+      DEPENDS ${arg_TABLE} ${TRIVANE_ART_SOURCES_${kind}}
       COMMENT "Writing the ${kind} resource table")
     list(APPEND outputs ${written})
   endif()
